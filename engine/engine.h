@@ -1,0 +1,28 @@
+#pragma once
+#include <SDL/SDL.h>
+#include <string>
+
+#include "engine/frame_gate.h"
+#include "engine/log.h"
+#include "engine/rect.h"
+
+const int kScreenWidth = 640;
+const int kScreenHeight = 480;
+
+// The one video surface every picture is drawn onto.
+extern SDL_Surface* screen;
+extern bool fullscreenMode;
+
+// Brings up the log, SDL, SDL_ttf, the sound system and the video surface, in that order.
+// On failure the cause is logged, engineFailure names the failing step, and false is returned.
+bool EngineInit(std::string title, int width, int height, bool fullscreen);
+extern std::string engineFailure;
+
+void FlipScreen();
+void ClearScreen();
+
+// Exit handlers run last registered first, once. They run at process exit; a test that runs the
+// game's main routine in-process calls RunExitHandlers itself to see the whole shut-down.
+using ExitHandler = void (*)();
+void RegisterExitHandler(ExitHandler handler);
+void RunExitHandlers();

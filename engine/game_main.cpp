@@ -1,0 +1,61 @@
+#include "engine/game_main.h"
+
+#include <iostream>
+
+#include "engine/engine.h"
+#include "engine/progress.h"
+#include "engine/save_data.h"
+#include "engine/startup_loading.h"
+#include "engine/state_manager.h"
+#include "input/gamepad.h"
+#include "input/input.h"
+#include "screens/screen_list.h"
+
+bool GameRunning = false;
+
+namespace {
+const char* kTitle = "The Adventures of Tumbo Man";
+const Uint32 kFrameIntervalMs = 11;
+
+void CallCurrent(void (GameState::*operation)()) {
+  GameState* state = stateManager.CurrentState();
+  if (state) (state->*operation)();
+}
+}  // namespace
+
+bool RunFrame() {
+  if (!FrameGate(kFrameIntervalMs)) return false;
+  stateManager.ApplyPendingChange();
+  PollInput();
+  if (QuitRequested()) GameRunning = false;
+  CallCurrent(&GameState::HandleEvents);
+  CallCurrent(&GameState::Logic);
+  CallCurrent(&GameState::Render);
+  return true;
+}
+
+int GameMain(bool fullscreen) {
+  if (!EngineInit(kTitle, kScreenWidth, kScreenHeight, fullscreen)) {
+    std::cerr << "Tumbo Man could not start: " << engineFailure
+              << " initialisation failed (see log.txt for details)" << std::endl;
+    return 1;
+  }
+  DetectGamepad();
+  stateManager.pending = false;
+  if (!LoadAllGraphics()) {
+    std::cerr << "Tumbo Man: some pictures could not be loaded (see log.txt); the game goes on without them"
+              << std::endl;
+  }
+  InitStoryAndSave();
+  RegisterScreens();
+  stateManager.SetState("TitleScreen");
+  GameRunning = true;
+
+  while (GameRunning) RunFrame();
+
+  WriteSaveFile();
+  CallCurrent(&GameState::Cleanup);
+  FreeAllGraphics();
+  SaveGamepadConfigs();
+  return 0;
+}

@@ -1,0 +1,22 @@
+#pragma once
+#include <SDL/SDL.h>
+
+#include <string>
+
+// One picture in the screen's pixel format. Destroying an Image does not release it; only Free does.
+class Image {
+ public:
+  SDL_Surface* surface = nullptr;
+  std::string fileName;
+
+  bool Load(std::string path);
+  void SetColorKey(Uint8 r, Uint8 g, Uint8 b);
+  void SetAlpha(Uint8 alpha);
+  void Draw(Sint16 x, Sint16 y);
+  void DrawPart(Sint16 srcX, Sint16 srcY, Uint16 w, Uint16 h, Sint16 x, Sint16 y);
+  void Free();
+  bool IsLoaded() const { return surface != nullptr; }
+};
+
+// Loads the picture and keys it with magenta, the transparent colour of all the game's art.
+bool LoadKeyed(Image& image, const std::string& path);

@@ -1,0 +1,15 @@
+#pragma once
+#include <string>
+
+// "save.txt": gameCompleted, money, hat, costume, then one owned flag per shop article, one
+// decimal integer per line, no line break after the last.
+const char* const kSaveFile = "save.txt";
+// Articles in the shop, and the hats and looks the hero can be drawn with.
+const int kShopArticleCount = 8;
+const int kHatCount = 7;
+const int kCostumeCount = 2;
+
+void ReadSaveFile(const std::string& path = kSaveFile);
+// Writes through a temporary file renamed over the old one, so a crash or a full disk while
+// writing never leaves a cut-short save behind. Returns false when the file could not be written.
+bool WriteSaveFile(const std::string& path = kSaveFile);

@@ -1,0 +1,129 @@
+#include "engine/sound_system.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "engine/log.h"
+#include "engine/path_resolve.h"
+
+SoundSystem* soundSystem = nullptr;
+
+namespace {
+const int kMixRate = 22050;
+const Uint16 kMixSamples = 1024;
+
+void MixCallback(void* userdata, Uint8* stream, int length) {
+  static_cast<SoundSystem*>(userdata)->Mix(stream, length);
+}
+}  // namespace
+
+bool SoundSystem::Init(int channelCount) {
+  channels.assign(channelCount, SoundChannel{});
+  SDL_AudioSpec wanted{};
+  wanted.freq = kMixRate;
+  wanted.format = AUDIO_S16SYS;
+  wanted.channels = 2;
+  wanted.samples = kMixSamples;
+  wanted.callback = MixCallback;
+  wanted.userdata = this;
+  // A machine without speakers must still be able to play: no device means silence, not failure.
+  silent = SDL_OpenAudio(&wanted, &spec) != 0;
+  if (!silent) SDL_PauseAudio(0);
+  return true;
+}
+
+void SoundSystem::Release() {
+  if (!silent) SDL_CloseAudio();
+  silent = true;
+  channels.clear();
+}
+
+SoundSample* SoundSystem::LoadSample(const char* path) {
+  SDL_AudioSpec fileSpec;
+  Uint8* raw = nullptr;
+  Uint32 rawLength = 0;
+  if (!SDL_LoadWAV(ResolvePath(path).c_str(), &fileSpec, &raw, &rawLength)) return nullptr;
+
+  SoundSample* sample = new SoundSample;
+  SDL_AudioCVT cvt;
+  if (!silent && SDL_BuildAudioCVT(&cvt, fileSpec.format, fileSpec.channels, fileSpec.freq,
+                                   spec.format, spec.channels, spec.freq) >= 0) {
+    cvt.len = static_cast<int>(rawLength);
+    cvt.buf = new Uint8[rawLength * cvt.len_mult];
+    std::memcpy(cvt.buf, raw, rawLength);
+    SDL_ConvertAudio(&cvt);
+    sample->data = cvt.buf;
+    sample->length = static_cast<Uint32>(cvt.len_cvt);
+  } else {
+    sample->data = new Uint8[rawLength];
+    std::memcpy(sample->data, raw, rawLength);
+    sample->length = rawLength;
+  }
+  SDL_FreeWAV(raw);
+  return sample;
+}
+
+void SoundSystem::FreeSample(SoundSample* sample) {
+  if (!sample) return;
+  SDL_LockAudio();
+  for (SoundChannel& channel : channels) {
+    if (channel.sample == sample) channel = SoundChannel{};
+  }
+  SDL_UnlockAudio();
+  delete[] sample->data;
+  delete sample;
+}
+
+int SoundSystem::Play(int channel, const SoundSample* sample, bool looping, bool paused) {
+  if (channels.empty()) return -1;
+  if (channel < 0 || channel >= static_cast<int>(channels.size())) {
+    channel = 0;  // every channel busy: the first one is taken over
+    for (size_t i = 0; i < channels.size(); ++i) {
+      if (!channels[i].sample) {
+        channel = static_cast<int>(i);
+        break;
+      }
+    }
+  }
+  SDL_LockAudio();
+  channels[channel] = SoundChannel{sample, 0, looping, paused};
+  SDL_UnlockAudio();
+  return channel;
+}
+
+void SoundSystem::Mix(Uint8* stream, int length) {
+  std::memset(stream, spec.silence, length);
+  for (SoundChannel& channel : channels) {
+    int written = 0;
+    while (channel.sample && !channel.paused && written < length) {
+      Uint32 left = channel.sample->length - channel.position;
+      Uint32 chunk = std::min<Uint32>(left, static_cast<Uint32>(length - written));
+      SDL_MixAudio(stream + written, channel.sample->data + channel.position, chunk, SDL_MIX_MAXVOLUME);
+      written += static_cast<int>(chunk);
+      channel.position += chunk;
+      if (channel.position < channel.sample->length) continue;
+      if (!channel.looping || channel.sample->length == 0) {
+        channel = SoundChannel{};
+      } else {
+        channel.position = 0;
+      }
+    }
+  }
+}
+
+bool InitSound(int channelCount) {
+  soundSystem = new SoundSystem;
+  if (!soundSystem->Init(channelCount)) {
+    Log("Error: Failed to Initialize FMOD!");
+    return false;
+  }
+  Log("FMOD initalized...");
+  return true;
+}
+
+void ReleaseSound() {
+  if (!soundSystem) return;
+  soundSystem->Release();
+  delete soundSystem;
+  soundSystem = nullptr;
+}

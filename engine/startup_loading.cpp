@@ -1,0 +1,37 @@
+#include "engine/startup_loading.h"
+
+#include "engine/engine.h"
+
+Image loadingImage;
+
+namespace {
+using Loader = bool (*)();
+using Freer = void (*)();
+
+struct ArtModule {
+  Loader load;
+  Freer free;
+};
+
+// Module art in loading order; later modules stay unloaded when one fails.
+const ArtModule kModules[] = {
+    {nullptr, nullptr},
+};
+}  // namespace
+
+bool LoadAllGraphics() {
+  if (!loadingImage.Load("gfx/loading.png")) return false;
+  loadingImage.Draw(0, 0);
+  FlipScreen();
+  for (const ArtModule& module : kModules) {
+    if (module.load && !module.load()) return false;
+  }
+  return true;
+}
+
+void FreeAllGraphics() {
+  loadingImage.Free();
+  for (const ArtModule& module : kModules) {
+    if (module.free) module.free();
+  }
+}

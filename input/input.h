@@ -1,0 +1,20 @@
+#pragma once
+#include <SDL/SDL.h>
+
+// The per-frame input snapshot. PollInput takes at most one event per frame; when the queue is
+// empty the previous event stays current, so screens that react to key-down events see a held
+// key's event again every frame and throttle themselves with their own counters.
+extern SDL_Event inputEvent;
+extern Uint8* keyState;
+extern int mouseX;
+extern int mouseY;
+extern bool mouseLeftDown;
+extern bool mouseRightClicked;
+extern SDL_Joystick* joystick;
+extern bool joystickEnabled;
+
+void PollInput();
+bool QuitRequested();
+bool IsKeyDown(SDLKey key);
+bool JoystickButton(int button);
+Uint8 JoystickHat(int hat);

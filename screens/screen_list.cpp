@@ -1,0 +1,32 @@
+#include "screens/screen_list.h"
+
+#include "engine/state_manager.h"
+#include "screens/blank_screen.h"
+
+namespace {
+BlankScreen viewMapScreen;
+BlankScreen playLevelScreen;
+BlankScreen customLevelScreen;
+BlankScreen levelEditorScreen;
+BlankScreen titleScreen;
+BlankScreen cutSceneScreen;
+BlankScreen levelSelectScreen;
+BlankScreen gameOverScreen;
+BlankScreen gamepadSetupScreen;
+BlankScreen shopScreen;
+BlankScreen endingScreen;
+}  // namespace
+
+void RegisterScreens() {
+  stateManager.AddState(&viewMapScreen, "ViewMap");
+  stateManager.AddState(&playLevelScreen, "PlayLevel");
+  stateManager.AddState(&customLevelScreen, "CustomLevel");
+  stateManager.AddState(&levelEditorScreen, "LevelEditor");
+  stateManager.AddState(&titleScreen, "TitleScreen");
+  stateManager.AddState(&cutSceneScreen, "CutScene");
+  stateManager.AddState(&levelSelectScreen, "LevelSelect");
+  stateManager.AddState(&gameOverScreen, "GameOver");
+  stateManager.AddState(&gamepadSetupScreen, "GamepadSetup");
+  stateManager.AddState(&shopScreen, "Shop");
+  stateManager.AddState(&endingScreen, "Ending");
+}

@@ -1,0 +1,51 @@
+#pragma once
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "engine/parallax_background.h"
+#include "world/tile.h"
+
+// The drawn window of cells around the camera.
+const int kViewColumns = 21;
+const int kViewRows = 16;
+
+// The one loaded level: tile grid, camera, background, start position and level counters.
+class World {
+ public:
+  std::string levelPath;
+  long entityStreamPos = 0;  // where the entity records begin in the level file
+  int width = 0;             // columns
+  int height = 0;            // rows
+  Tile*** grid = nullptr;    // grid[row][col]; empty cells share emptyTile
+  Tile* emptyTile = nullptr;
+  int cameraX = 0;
+  int cameraY = 0;
+  int startX = 20;
+  int startY = 100;
+  std::vector<std::pair<int, int>> activeTiles;  // (col, row) of tiles that update every frame
+  ParallaxBackground background;
+  int enemyCount = 0;
+  int enemiesKilled = 0;
+  int itemCount = 0;
+  int itemsGrabbed = 0;
+  bool levelComplete = false;
+};
+
+extern World world;
+
+bool LoadWorld(std::string path);
+void ReloadEntities();
+void SizeGrid(int width, int height);
+Tile* GetTile(int col, int row);
+bool IsSolidAt(int px, int py);
+void ScrollRight(int dx);
+void ScrollLeft(int dx);
+void ScrollDown(int dy);
+void ScrollUp(int dy);
+void SetCamera(int x, int y);
+void UpdateActiveTiles();
+void ResetActiveTiles();
+void DrawWorldBack();
+void DrawWorldFront();
+void FreeWorld();
