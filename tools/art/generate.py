@@ -32,7 +32,7 @@ import kit  # noqa: E402  (needs the path above)
 # The drawing modules, one per area. Add a module's name here when it exists.
 MODULES = [
     "tiles", "backgrounds", "screens",
-    # Sprite modules (hero, hats, enemies, items, flagpole) go here as they are written.
+    "hero", "space_pirates",
 ]
 
 # Fonts come from Debian packages (fonts-comic-neue, fonts-dejavu-core).
