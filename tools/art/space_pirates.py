@@ -128,42 +128,54 @@ def tank_frame(n):
 
 # ------------------------------------------------------------------ pirate
 
-def _pirate_parts(img, step, face="normal"):
+def _pirate_parts(img, step, face="normal", hat=True, gun=True):
     """The pirate facing right; step 0/1 swaps his legs."""
     w, h = img.size
     legs = ((15, 38), (24, 37)) if step == 0 else ((19, 38), (20, 38))
     # peg leg behind, boot in front
-    sk.paint(img, sk.Shape(w, h).limb((17, 26), legs[0], 3), (150, 110, 70), depth=1)
-    sk.paint(img, sk.Shape(w, h).limb((21, 26), (legs[1][0], legs[1][1] - 2), 4), (60, 50, 70), depth=1)
+    sk.paint(img, sk.Shape(w, h).limb((17, 28), legs[0], 3), (150, 110, 70), depth=1)
+    sk.paint(img, sk.Shape(w, h).limb((21, 28), (legs[1][0], legs[1][1] - 2), 4), (60, 50, 70), depth=1)
     sk.paint(img, sk.Shape(w, h).rrect((legs[1][0] - 2, legs[1][1] - 3, legs[1][0] + 4, legs[1][1]), 1),
              (40, 34, 44), depth=1)
-    coat = sk.Shape(w, h).poly([(12, 15), (27, 15), (29, 29), (11, 29)])
+    coat = sk.Shape(w, h).poly([(12, 19), (27, 19), (29, 31), (11, 31)])
     sk.paint(img, coat, COAT, depth=3)
-    sk.paint(img, sk.Shape(w, h).rect((12, 24, 28, 25)).clip(coat), (60, 40, 34), outline=None, shade=False)
-    sk.put(img, [(24, 24), (25, 24), (24, 25), (25, 25)], TRIM)
-    # head: a big-eyed green alien with an eye patch
-    head = sk.Shape(w, h).ellipse((12, 4, 29, 18))
+    sk.paint(img, sk.Shape(w, h).rect((12, 27, 28, 28)).clip(coat), (60, 40, 34), outline=None, shade=False)
+    sk.put(img, [(24, 27), (25, 27), (24, 28), (25, 28)], TRIM)
+    # head: a green alien with one big eye and a patch over the other
+    head = sk.Shape(w, h).ellipse((12, 7, 29, 21))
     sk.paint(img, head, ALIEN, depth=3)
     if face == "hurt":
-        sk.x_eye(img, 22, 8, s=3)
-        sk.put(img, [(21, 14), (22, 14), (23, 14)], sk.OUTLINE)
+        sk.x_eye(img, 22, 12, s=3)
+        sk.put(img, [(21, 18), (22, 17), (23, 18)], sk.OUTLINE)
     else:
-        sk.eye(img, 22, 7, look=1, w=3, h=4)
-        sk.put(img, [(20, 14), (21, 15), (22, 15), (23, 15), (24, 14)], sk.OUTLINE)
-        sk.put(img, [(25, 12)], sk.WHITE)
-    sk.paint(img, sk.Shape(w, h).rect((15, 9, 18, 11)), sk.OUTLINE, outline=None, shade=False)
-    sk.line(img, (14, 8), (28, 10), sk.OUTLINE)
-    # tricorn hat with a skull
-    brim = sk.Shape(w, h).poly([(8, 7), (20, 2), (33, 6), (28, 8), (12, 9)])
-    sk.paint(img, brim, HATC, depth=1)
-    sk.paint(img, sk.Shape(w, h).ellipse((13, -2, 27, 8)).rect((0, 6, w, h), on=False), HATC, depth=2)
-    sk.put(img, [(19, 2), (20, 2), (21, 2), (19, 3), (21, 3), (20, 4)], sk.WHITE)
+        sk.eye(img, 22, 11, look=1, w=3, h=4)
+        sk.put(img, [(20, 17), (21, 18), (22, 18), (23, 18), (24, 17)], sk.OUTLINE)
+        sk.put(img, [(25, 17)], sk.WHITE)
+    sk.paint(img, sk.Shape(w, h).rect((17, 11, 19, 14)), sk.OUTLINE, outline=None, shade=False)
+    sk.line(img, (12, 9), (17, 11), sk.OUTLINE)
+    if hat:
+        # tricorn hat with a skull
+        brim = sk.Shape(w, h).poly([(9, 9), (20, 5), (32, 8), (27, 10), (13, 10)])
+        sk.paint(img, brim, HATC, depth=1)
+        sk.paint(img, sk.Shape(w, h).ellipse((14, 0, 27, 10)).rect((0, 8, w, h), on=False), HATC, depth=2)
+        sk.put(img, [(20, 3), (21, 3), (22, 3), (20, 4), (22, 4), (21, 5)], sk.WHITE)
+    if not gun:
+        sk.paint(img, sk.Shape(w, h).limb((20, 21), (25, 28), 4), COAT, depth=1)
+        return
     # arm with the ray gun held forward
-    gun_y = 20
-    sk.paint(img, sk.Shape(w, h).limb((20, 17), (28, gun_y), 4), COAT, depth=1)
+    gun_y = 23
+    sk.paint(img, sk.Shape(w, h).limb((20, 21), (28, gun_y), 4), COAT, depth=1)
     gun = sk.Shape(w, h).rrect((27, gun_y - 3, 37, gun_y + 1), 1).rect((28, gun_y, 30, gun_y + 3))
     sk.paint(img, gun, STEEL, depth=1)
     sk.put(img, [(36, gun_y - 2), (37, gun_y - 2)], LASER)
+
+
+def _falling(angle, hat=True):
+    """The hurt pirate tipped back by angle degrees about his feet, kept inside the frame."""
+    body = sk.blank(40, 40)
+    _pirate_parts(body, 1, face="hurt", hat=hat, gun=False)
+    s = math.sin(math.radians(angle))
+    return sk.rotate_about(body, angle, (20, 38), (20 + 18 * s, 38 - 9 * s))
 
 
 def pirate(frame):
@@ -171,25 +183,31 @@ def pirate(frame):
     if frame <= 1:
         _pirate_parts(img, frame)
         return img
-    if frame == 6:
-        # flat on his back, hat rolled away
+    if frame == 2:
+        # the moment of the hit: a flash of white and sparks
         body = sk.blank(40, 40)
         _pirate_parts(body, 1, face="hurt")
-        body = sk.rotate(body, 90, center=(20, 32))
-        sk.over(img, sk.nudge(body, 0, 6))
+        flash = body.copy()
+        px = flash.load()
+        for y in range(40):
+            for x in range(40):
+                r, g, b, a = px[x, y]
+                if a and (r, g, b) != sk.OUTLINE:
+                    px[x, y] = sk.lighter((r, g, b), 0.55) + (255,)
+        sk.over(img, flash)
+        sk.sparks(img, 20, 16, 16, seed=13, n=7)
         return img
-    body = sk.blank(40, 40)
-    _pirate_parts(body, 1, face="hurt")
-    angle = {2: 0, 3: 25, 4: 55, 5: 80}[frame]
-    body = sk.rotate(body, angle, center=(20, 38))
-    sk.over(img, sk.nudge(body, 0, {2: 0, 3: 0, 4: 2, 5: 5}[frame]))
-    if frame == 2:
-        sk.sparks(img, 20, 14, 14, seed=13, n=6)
     if frame in (3, 4):
-        for i, a in enumerate((0, 2.1, 4.2)):
-            x = 20 + math.cos(a + frame) * 9
-            y = 8 + math.sin(a + frame) * 3
-            sk.paint(img, sk.Shape(40, 40).poly(sk.star(x, y, 3, 1.2)), (255, 230, 80), depth=1)
+        sk.over(img, _falling(30 if frame == 3 else 62))
+        return img
+    # lying on his back: dazed for a while (5), then still (6) with his hat knocked off
+    sk.over(img, _falling(90, hat=frame == 5))
+    if frame == 5:
+        for i, x in enumerate((6, 13, 20)):
+            sk.paint(img, sk.Shape(40, 40).poly(sk.star(x + 4, 12 - (i % 2) * 3, 3, 1.2)), (255, 230, 80), depth=1)
+    else:
+        hat = sk.Shape(40, 40).poly([(0, 39), (3, 33), (9, 31), (14, 35), (12, 39)])
+        sk.paint(img, hat, HATC, depth=1)
     return img
 
 

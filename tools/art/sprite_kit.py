@@ -198,6 +198,19 @@ def rotate(img, degrees, center=None):
     return img.rotate(degrees, resample=Image.NEAREST, center=center)
 
 
+def rotate_about(img, degrees, pivot, dest=None):
+    """Turn img about pivot (counter-clockwise) and put the pivot at dest,
+    without losing what turns past the picture's edge on the way."""
+    w, h = img.size
+    dest = dest or pivot
+    big = blank(w * 3, h * 3)
+    big.paste(img, (w, h))
+    big = big.rotate(degrees, resample=Image.NEAREST, center=(w + pivot[0], h + pivot[1]))
+    x0 = round(w + pivot[0] - dest[0])
+    y0 = round(h + pivot[1] - dest[1])
+    return big.crop((x0, y0, x0 + w, y0 + h))
+
+
 def scaled(img, w, h):
     return img.resize((w, h), Image.NEAREST)
 
