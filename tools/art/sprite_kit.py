@@ -229,11 +229,13 @@ def eye(img, x, y, look=1, h=3, w=2, white=WHITE, pupil=BLACK, glint=True):
     for yy in range(y, y + h):
         for xx in range(x, x + w):
             put(img, [(xx, yy)], white)
-    px = x + w - 1 if look > 0 else x
+    pw = max(1, w // 2) if w >= 4 else 1
+    xs = range(x + w - pw, x + w) if look > 0 else range(x, x + pw)
     for yy in range(y + h // 3, y + h):
-        put(img, [(px, yy)], pupil)
-    if glint and w >= 3 and h >= 4:
-        put(img, [(px, y + h // 3)], white)
+        for px in xs:
+            put(img, [(px, yy)], pupil)
+    if glint and w >= 4 and h >= 5:
+        put(img, [(xs[0], y + h // 3)], white)
 
 
 def x_eye(img, x, y, color=BLACK, s=3):
