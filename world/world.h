@@ -36,6 +36,9 @@ extern World world;
 
 bool LoadWorld(std::string path);
 void ReloadEntities();
+// False for sizes no level can sensibly have (negative, or far beyond the editor's largest).
+bool IsAcceptableGridSize(int columns, int rows);
+// Replaces any previous grid; an unacceptable size leaves a 0 x 0 grid.
 void SizeGrid(int width, int height);
 Tile* GetTile(int col, int row);
 bool IsSolidAt(int px, int py);

@@ -1,0 +1,102 @@
+#include "world/tiles.h"
+
+#include <cstdlib>
+
+#include "world/tile_images.h"
+#include "world/world.h"
+
+namespace {
+// Spikes and deep sludge throw the hero up a little before he falls off the screen.
+const int kDeathFallLift = 10;
+const int kDeathFallGravityPeriod = 1;
+const int kSpringLaunchSpeed = 30;
+const int kJellyLooks = 4;
+const int kSteelLooks = 4;
+}  // namespace
+
+void DrawTileImage(Image& picture, int worldX, int worldY) {
+  picture.Draw(static_cast<Sint16>(worldX - world.cameraX), static_cast<Sint16>(worldY - world.cameraY));
+}
+
+void StartDeathFall(PlayerLink& link) {
+  *link.dead = true;
+  *link.airborne = true;
+  *link.vy = kDeathFallLift;
+  *link.gravityPeriod = kDeathFallGravityPeriod;
+}
+
+void EmptyTile::Draw(int, int) {}
+
+Tile* SharedEmptyTile() {
+  static EmptyTile shared;
+  return &shared;
+}
+
+PlainTile::PlainTile(Image* picture, bool isSolid) : picture(picture) { solid = isSolid; }
+
+void PlainTile::Draw(int worldX, int worldY) { DrawTileImage(*picture, worldX, worldY); }
+
+GrassTile::GrassTile() : PlainTile(&grassImage, true) {}
+BrickTile::BrickTile() : PlainTile(&brickImage, true) {}
+ShipFloorTile::ShipFloorTile() : PlainTile(&shipFloorImage, true) {}
+
+void SpikesTile::Touch(PlayerLink& link) { StartDeathFall(link); }
+
+void SpikesTile::Draw(int worldX, int worldY) { DrawTileImage(spikesImage, worldX, worldY); }
+
+WaterTile::WaterTile() { foreground = 1; }
+
+void WaterTile::Touch(PlayerLink& link) { *link.inWater = true; }
+
+void WaterTile::Draw(int worldX, int worldY) { DrawTileImage(waterImage, worldX, worldY); }
+
+void SpringTile::Touch(PlayerLink& link) {
+  if (*link.airborne) return;
+  *link.airborne = true;
+  *link.vy = kSpringLaunchSpeed;
+  springing = true;
+}
+
+// The spring is not an active tile, so its drawing is the only per-frame call it gets: the
+// sprung picture is timed here, in drawn frames.
+void SpringTile::Draw(int worldX, int worldY) {
+  if (springing && ++counter > springFrames) {
+    springing = false;
+    counter = 0;
+  }
+  DrawTileImage(springImages[springing ? 1 : 0], worldX, worldY);
+}
+
+CheckpointTile::CheckpointTile(int worldX, int worldY) : x(worldX), y(worldY) {}
+
+// Appended on every touch, not once: the hero's respawn picks from the whole list.
+void CheckpointTile::Touch(PlayerLink& link) {
+  on = true;
+  link.checkpoints->emplace_back(x, y);
+}
+
+void CheckpointTile::Draw(int worldX, int worldY) { DrawTileImage(checkpointImages[on ? 1 : 0], worldX, worldY); }
+
+JellyTile::JellyTile() : variant(rand() % kJellyLooks) { solid = true; }
+
+void JellyTile::Draw(int worldX, int worldY) { DrawTileImage(jellyImages[variant], worldX, worldY); }
+
+SludgeTile::SludgeTile(int worldX, int worldY) : x(worldX), y(worldY) { foreground = 1; }
+
+// Wading is safe while the hero's head is above the surface; sinking below it is fatal.
+void SludgeTile::Touch(PlayerLink& link) {
+  *link.inSludge = true;
+  if (*link.y > y) StartDeathFall(link);
+}
+
+void SludgeTile::Draw(int worldX, int worldY) { DrawTileImage(sludgeImage, worldX, worldY); }
+
+SteelTile::SteelTile() : variant(rand() % kSteelLooks) { solid = true; }
+
+void SteelTile::Draw(int worldX, int worldY) { DrawTileImage(steelImages[variant], worldX, worldY); }
+
+DirtTile::DirtTile(int look) : variant(look) { solid = true; }
+
+void DirtTile::Draw(int worldX, int worldY) { DrawTileImage(dirtImages[variant], worldX, worldY); }
+
+void StartTile::Draw(int, int) {}
