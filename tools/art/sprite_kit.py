@@ -282,18 +282,20 @@ def explosion(w, h, t, seed=1, puffs=9, smoky=True):
             a = rng.uniform(0, 2 * math.pi)
             d = rng.uniform(0, r * 0.7)
             ring.circle(cx + math.cos(a) * d, cy + math.sin(a) * d, r * rng.uniform(0.12, 0.25), on=False)
-    if heat > 0.45:
+    if heat > 0.45 or not smoky:
         outer = FIRE[3]
-    elif heat > 0.1 or not smoky:
-        outer = mix(FIRE[3], SMOKE[2], 0.5)
-    else:
+    elif heat > 0.25:
+        outer = FIRE[4]
+    elif heat > 0.05:
         outer = SMOKE[2]
+    else:
+        outer = SMOKE[1]
     paint(img, ring, outer, ow=1 if w < 60 else 2, depth=max(1, int(r / 6)))
     if heat > 0.05:
         core = Shape(w, h)
         for x, y, pr in keep:
-            core.circle(x - r * 0.08, y - r * 0.08, pr * shrink * 0.55 * (0.5 + heat / 2))
-        core.clip(Shape(w, h).circle(cx, cy, r * 0.8 * heat + 1))
+            core.circle(cx + (x - cx) * 0.55, cy + (y - cy) * 0.55, pr * shrink * (0.3 + 0.5 * heat))
+        core.clip(ring)
         paint(img, core, FIRE[2] if heat < 0.7 else FIRE[1], outline=None, depth=max(1, int(r / 8)))
         if heat > 0.4:
             hot = Shape(w, h).circle(cx - r * 0.1, cy - r * 0.1, r * 0.35 * heat)
