@@ -266,7 +266,7 @@ def blorp_near(w, h):
 
 # ---------------------------------------------------------------- Space Pirates
 
-SP_HULL = (70, 78, 100)
+SP_HULL = (56, 60, 84)
 
 
 def space_far(w, h):
@@ -331,8 +331,8 @@ def space_near(w, h):
     d = ImageDraw.Draw(img)
     pipe = (150, 120, 90)
     # Pipes along the ceiling with joints and a hanging cable.
-    kit.shaded_rect(img, (0, 0, W - 1, 18), pipe, width=2, shadow=5)
-    kit.shaded_rect(img, (0, 24, W - 1, 34), (120, 130, 150), width=2, shadow=3)
+    kit.shaded_rect(img, (0, 0, W - 1, 18), pipe, width=2, shadow=5, wrap_x=True)
+    kit.shaded_rect(img, (0, 24, W - 1, 34), (120, 130, 150), width=2, shadow=3, wrap_x=True)
     for x in range(30, W, 120):
         kit.shaded_rect(img, (x, -2, x + 14, 22), darker(pipe, 0.85), width=2, shadow=2)
     for x in (100, 420):
@@ -412,11 +412,11 @@ def robot_near(w, h):
     d = ImageDraw.Draw(img)
     steel = (110, 130, 160)
     # An elevated girder rail crossing the bottom of the view.
-    kit.shaded_rect(img, (0, 380, W - 1, 396), steel, width=2, shadow=4)
+    kit.shaded_rect(img, (0, 380, W - 1, 396), steel, width=2, shadow=4, wrap_x=True)
     for x in range(0, W, 40):
         d.line([(x, 396), (x + 20, 420), (x + 40, 396)], fill=rgba(OUTLINE), width=5)
         d.line([(x, 396), (x + 20, 420), (x + 40, 396)], fill=rgba(steel), width=2)
-    kit.shaded_rect(img, (0, 418, W - 1, 428), steel, width=2, shadow=3)
+    kit.shaded_rect(img, (0, 418, W - 1, 428), steel, width=2, shadow=3, wrap_x=True)
     for x in (60, 380):
         kit.shaded_rect(img, (x, 428, x + 26, H - 1), darker(steel, 0.85), width=2, shadow=5)
     # Smoke stacks with warning stripes.
@@ -515,12 +515,14 @@ def title_mid(w, h):
 
 def title_near(w, h):
     img = kit.canvas(W, H)
-    prof = hills(img, "ti-near", 410, [(2, 16), (4, 8)], (56, 140, 52), width=3, shadow=10)
+    # Dark toward the bottom: the credit line is written in white at y 430.
+    ground = kit.vgradient(W, H, [(0, (56, 140, 52)), (0.8, (56, 140, 52)), (0.88, (34, 96, 40)), (1, (26, 74, 32))])
+    prof = hills(img, "ti-near", 400, [(2, 12), (4, 6)], (56, 140, 52), width=3, shadow=10, texture=ground)
     r = kit.rng("ti-flowers")
     d = ImageDraw.Draw(img)
-    for i in range(30):
+    for i in range(24):
         x = r.randrange(W)
-        y = prof[x] + r.randint(8, 20)
+        y = prof[x] + r.randint(5, 9)
         c = r.choice([(255, 90, 90), (255, 230, 80), (255, 255, 255)])
         for ox in (-W, 0, W):
             d.ellipse((x + ox - 2, y - 2, x + ox + 2, y + 2), fill=rgba(c), outline=rgba(OUTLINE))

@@ -238,20 +238,22 @@ def jelly(variant):
 
 
 def sludge(w, h):
+    """Toxic goo: blobby light and dark pools that tile both ways, with
+    glossy bubbles rising through it."""
     img = kit.canvas(w, h)
-    noise = kit.value_noise(T, T, "sludge", 8)
     px = img.load()
     dark, mid, hi = kit.shades(SLUDGE)
-    deep = darker(SLUDGE, 0.45)
+    deep = darker(SLUDGE, 0.42)
     for y in range(T):
         for x in range(T):
-            # Stripes that curl with the noise, repeated on the 32 grid.
-            v = math.sin(2 * math.pi * (x + y) / 16 + 5 * noise[y][x])
-            px[x, y] = mid if v > 0.3 else (dark if v > -0.5 else deep)
+            v = (math.sin(2 * math.pi * x / 32 + 2 * math.sin(2 * math.pi * y / 32))
+                 + math.sin(2 * math.pi * y / 16 + math.sin(2 * math.pi * x / 16)))
+            px[x, y] = hi if v > 1.3 else mid if v > -0.2 else dark if v > -1.2 else deep
     d = ImageDraw.Draw(img)
-    for (x, y, s) in ((5, 6, 4), (21, 13, 5), (11, 23, 3), (26, 26, 3)):
-        d.ellipse((x, y, x + s, y + s), fill=lighter(SLUDGE, 0.25), outline=darker(SLUDGE, 0.4))
+    for (x, y, s) in ((4, 5, 5), (20, 12, 6), (11, 22, 4), (25, 25, 3)):
+        d.ellipse((x, y, x + s, y + s), fill=lighter(SLUDGE, 0.2), outline=darker(SLUDGE, 0.35))
         d.point((x + 1, y + 1), fill=(240, 255, 200, 255))
+        d.point((x + 2, y + 1), fill=(240, 255, 200, 255))
     return img
 
 
