@@ -1,6 +1,7 @@
 #include "engine/startup_loading.h"
 
 #include "engine/engine.h"
+#include "world/special_graphics.h"
 
 Image loadingImage;
 
@@ -15,7 +16,7 @@ struct ArtModule {
 
 // Module art in loading order; later modules stay unloaded when one fails.
 const ArtModule kModules[] = {
-    {nullptr, nullptr},
+    {LoadSpecialGraphics, FreeSpecialGraphics},
 };
 }  // namespace
 

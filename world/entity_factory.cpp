@@ -1,0 +1,42 @@
+#include "world/entity_factory.h"
+
+#include <utility>
+
+#include "world/flag.h"
+
+namespace {
+using Maker = GameObject* (*)(std::istream&);
+
+// Reads the record's integers (x, y, then the type's own fields) and builds a T from them;
+// null when any of them cannot be read.
+template <class T, size_t... I>
+GameObject* Build(const int (&values)[sizeof...(I)], std::index_sequence<I...>) {
+  return new T(values[I]...);
+}
+
+template <class T, size_t Count>
+GameObject* Make(std::istream& in) {
+  int values[Count];
+  for (int& value : values) {
+    if (!(in >> value)) return nullptr;
+  }
+  return Build<T>(values, std::make_index_sequence<Count>());
+}
+
+struct FactoryEntry {
+  const char* name;
+  Maker make;
+};
+
+// One line per placeable type: its record name and how many integers its record holds.
+const FactoryEntry kFactory[] = {
+    {"Flag", Make<Flag, 2>},
+};
+}  // namespace
+
+GameObject* CreateEntity(const std::string& name, std::istream& in) {
+  for (const FactoryEntry& entry : kFactory) {
+    if (name == entry.name) return entry.make(in);
+  }
+  return nullptr;
+}
