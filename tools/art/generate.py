@@ -32,7 +32,7 @@ import kit  # noqa: E402  (needs the path above)
 # The drawing modules, one per area. Add a module's name here when it exists.
 MODULES = [
     "tiles", "backgrounds", "screens",
-    "hero", "space_pirates", "items", "tumbo_world", "blorp", "robot_city",
+    "hero", "space_pirates", "items", "tumbo_world", "blorp", "robot_city", "round_world",
 ]
 
 # Fonts come from Debian packages (fonts-comic-neue, fonts-dejavu-core).
