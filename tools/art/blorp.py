@@ -47,7 +47,7 @@ def blorp(size, frame, facing=1):
     sk.paint(img, shine, sk.lighter(col, 0.7), outline=None, shade=False, rim=False)
     face = sk.blank(size, size)
     _face(face, size, frame, x0, y0, bw, bh)
-    sk.over(img, face if facing > 0 else sk.nudge(sk.mirror(face), (size - 1) - 2 * x0 - bw, 0))
+    sk.over(img, face if facing > 0 else sk.nudge(sk.mirror(face), 2 * x0 + bw - (size - 1), 0))
     return img
 
 

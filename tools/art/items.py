@@ -112,7 +112,7 @@ POLE_X0, POLE_X1 = 59, 65
 def pole(lit, w=100, h=298):
     img = sk.blank(w, h)
     # base block with a landing pad on top
-    block = sk.Shape(w, h).rrect((0, 257, 68, 297), 3)
+    block = sk.Shape(w, h).rrect((0, 257, 64, 297), 3)
     sk.paint(img, block, STONE, ow=2, depth=5)
     for y in (270, 284):
         sk.line(img, (3, y), (65, y), sk.darker(STONE, 0.35))
@@ -126,7 +126,7 @@ def pole(lit, w=100, h=298):
         sk.put(img, [(x, 258), (x + 1, 258), (x + 2, 259), (x + 3, 259)], sk.OUTLINE if not lit else sk.WHITE)
     # the pole and its socket
     sk.paint(img, sk.Shape(w, h).rect((POLE_X0, 14, POLE_X1, 257)), (220, 224, 236), ow=1, depth=2)
-    sk.paint(img, sk.Shape(w, h).rrect((POLE_X0 - 3, 249, POLE_X1 + 3, 258), 2), STONE, ow=1, depth=2)
+    sk.paint(img, sk.Shape(w, h).rrect((POLE_X0 - 2, 249, POLE_X1 + 1, 258), 2), STONE, ow=1, depth=2)
     # lamp on the top: dark before the landing, shining after
     lamp = (120, 255, 120) if lit else (90, 100, 110)
     sk.paint(img, sk.Shape(w, h).circle((POLE_X0 + POLE_X1) / 2, 8, 6), lamp, ow=2, depth=2)
