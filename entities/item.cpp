@@ -1,0 +1,22 @@
+#include "entities/item.h"
+
+#include "engine/rect.h"
+#include "entities/player.h"
+#include "world/world.h"
+
+void Item::Update() {
+  if (!active || !thePlayer) return;
+  if (!RectsOverlap(thePlayer->Rect(), EntityRect())) return;
+  active = false;
+  Apply();
+  // A drink or jetpack refused while another power-up runs puts itself back; counting it would
+  // add one "grabbed" item for every frame the hero stands on it, so only kept pickups count.
+  if (!active) world.itemsGrabbed += 1;
+}
+
+void Item::Draw() {
+  if (!active) return;
+  Picture().Draw(x - world.cameraX, y - world.cameraY);
+}
+
+void Item::WriteLevelLine(std::ostream& out) { out << typeName << ' ' << x << ' ' << y << '\n'; }
