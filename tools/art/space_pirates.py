@@ -72,12 +72,12 @@ def _turret(img, scorched=0.0, gun_drop=0):
 def _hatch(img, open_hatch, scorched=0.0):
     w, h = img.size
     col = sk.mix(ARMOUR, (50, 40, 44), scorched)
-    ring = sk.Shape(w, h).rrect((76, 27, 106, 34), 3)
+    ring = sk.Shape(w, h).rrect((76, 29, 106, 35), 3)
     if open_hatch:
         lid = sk.Shape(w, h).poly([(104, 28), (108, 11), (120, 8), (117, 28)])
         sk.paint(img, lid, sk.darker(col, 0.2), ow=2, depth=2)
         sk.paint(img, ring, sk.mix(TRIM, (70, 60, 50), scorched), ow=2, depth=2)
-        hole = sk.Shape(w, h).ellipse((80, 28, 102, 32))
+        hole = sk.Shape(w, h).ellipse((80, 30, 102, 33))
         sk.paint(img, hole, OPENING, outline=None, shade=False, rim=False)
         return
     dome = sk.Shape(w, h).ellipse((76, 10, 106, 40)).rect((0, 29, w, h), on=False)
@@ -91,7 +91,7 @@ def _hatch(img, open_hatch, scorched=0.0):
 def hatch_rim(img):
     """The front lip of the open hatch, drawn over whoever sits in it."""
     w, h = img.size
-    front = sk.Shape(w, h).rrect((76, 30, 106, 34), 2)
+    front = sk.Shape(w, h).rrect((76, 32, 106, 35), 2)
     sk.paint(img, front, TRIM, ow=2, depth=1)
 
 
