@@ -1,6 +1,8 @@
 #include "engine/startup_loading.h"
 
+#include "enemies/tumbo_world.h"
 #include "engine/engine.h"
+#include "entities/items.h"
 #include "world/special_graphics.h"
 
 Image loadingImage;
@@ -17,6 +19,8 @@ struct ArtModule {
 // Module art in loading order; later modules stay unloaded when one fails.
 const ArtModule kModules[] = {
     {LoadSpecialGraphics, FreeSpecialGraphics},
+    {LoadTumboWorldGraphics, FreeTumboWorldGraphics},
+    {LoadItemGraphics, FreeItemGraphics},
 };
 }  // namespace
 

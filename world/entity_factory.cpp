@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "enemies/tumbo_world.h"
+#include "entities/items.h"
 #include "world/flag.h"
 
 namespace {
@@ -31,6 +33,13 @@ struct FactoryEntry {
 // One line per placeable type: its record name and how many integers its record holds.
 const FactoryEntry kFactory[] = {
     {"Flag", Make<Flag, 2>},
+    {"CircleMan", Make<CircleMan, 3>},
+    {"UFRO", Make<UFRO, 3>},
+    {"Money", Make<Money, 2>},
+    {"OneUp", Make<OneUp, 2>},
+    {"DrVim", Make<DrVim, 2>},
+    {"EnergyDrink", Make<EnergyDrink, 2>},
+    {"JetPack", Make<JetPack, 2>},
 };
 }  // namespace
 
