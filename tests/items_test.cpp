@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <sstream>
 
 #include "engine/engine.h"
@@ -8,6 +9,7 @@
 #include "entities/player.h"
 #include "entities/registry.h"
 #include "support/headless.h"
+#include "world/entity_factory.h"
 #include "world/world.h"
 
 namespace {
@@ -143,8 +145,35 @@ TEST_F(ItemsTest, LevelRecordsHoldNameAndPlaceOnly) {
   DrVim(-3, 4).WriteLevelLine(out);
   EnergyDrink(5, 6).WriteLevelLine(out);
   JetPack(7, 8).WriteLevelLine(out);
-  EXPECT_EQ(out.str(), "Money 64 40\nOneUp 1 2\nDrVim -3 4\nEnergyDrink 5 6\nJetPack 7 8\n");
+  const std::string records = "Money 64 40\nOneUp 1 2\nDrVim -3 4\nEnergyDrink 5 6\nJetPack 7 8\n";
+  ASSERT_EQ(out.str(), records);
   EXPECT_EQ(world.itemCount, 5);
+
+  std::istringstream in(records);
+  std::ostringstream again;
+  std::string name;
+  while (in >> name) {
+    std::unique_ptr<GameObject> read(CreateEntity(name, in));
+    ASSERT_TRUE(read) << name;
+    EXPECT_FALSE(read->snapToGround);
+    read->WriteLevelLine(again);
+  }
+  EXPECT_EQ(again.str(), records);
+  EXPECT_EQ(world.itemCount, 10);
+}
+
+TEST_F(ItemsTest, EachItemHasItsOwnPickupBox) {
+  const struct {
+    const char* name;
+    int w, h;
+  } kBoxes[] = {{"Money", 22, 15}, {"OneUp", 20, 20}, {"DrVim", 15, 20}, {"EnergyDrink", 15, 20}, {"JetPack", 27, 27}};
+  for (const auto& box : kBoxes) {
+    std::istringstream record("0 0");
+    std::unique_ptr<GameObject> item(CreateEntity(box.name, record));
+    ASSERT_TRUE(item) << box.name;
+    EXPECT_EQ(item->w, box.w) << box.name;
+    EXPECT_EQ(item->h, box.h) << box.name;
+  }
 }
 
 TEST_F(ItemsTest, ItemGraphicsLoadInOrderAndATakenItemIsNotDrawn) {

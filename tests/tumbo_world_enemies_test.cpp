@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <boost/filesystem.hpp>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "entities/player.h"
 #include "entities/registry.h"
 #include "support/headless.h"
+#include "world/entity_factory.h"
 #include "world/tile.h"
 #include "world/tile_images.h"
 #include "world/world.h"
@@ -349,12 +351,38 @@ TEST_F(TumboWorldTest, AShellKnockedOutOfTheLevelStopsBelowIt) {
   EXPECT_LE(shell.y, 2 * kTileSize + 480 + 4);
 }
 
-TEST_F(TumboWorldTest, LevelRecordsCarryTheDirection) {
+TEST_F(TumboWorldTest, LevelRecordsCarryTheDirectionAndReadBackTheSame) {
   std::ostringstream out;
   CircleMan(96, 39, 1).WriteLevelLine(out);
   UFRO(-20, 64, 0).WriteLevelLine(out);
-  EXPECT_EQ(out.str(), "CircleMan 96 39 1\nUFRO -20 64 0\n");
+  const std::string records = "CircleMan 96 39 1\nUFRO -20 64 0\n";
+  ASSERT_EQ(out.str(), records);
   EXPECT_EQ(world.enemyCount, 2);
+
+  std::istringstream in(records);
+  std::ostringstream again;
+  std::string name;
+  while (in >> name) {
+    std::unique_ptr<GameObject> read(CreateEntity(name, in));
+    ASSERT_TRUE(read) << name;
+    read->WriteLevelLine(again);
+  }
+  EXPECT_EQ(again.str(), records);
+  EXPECT_EQ(world.enemyCount, 4);
+
+  std::istringstream walker("3 4 1");
+  std::unique_ptr<GameObject> made(CreateEntity("CircleMan", walker));
+  auto* circleMan = dynamic_cast<CircleMan*>(made.get());
+  ASSERT_TRUE(circleMan);
+  EXPECT_EQ(circleMan->direction, 1);
+  EXPECT_EQ(circleMan->w, 25);
+  EXPECT_EQ(circleMan->h, 25);
+  EXPECT_TRUE(circleMan->snapToGround);
+  std::istringstream saucerRecord("3 4 1");
+  std::unique_ptr<GameObject> saucer(CreateEntity("UFRO", saucerRecord));
+  EXPECT_EQ(saucer->w, 40);
+  EXPECT_EQ(saucer->h, 30);
+  EXPECT_FALSE(saucer->snapToGround);
 }
 
 TEST_F(TumboWorldTest, GraphicsFailOnlyForAMissingTilePicture) {
