@@ -136,31 +136,36 @@ def paint(img, shape, color, outline=OUTLINE, ow=1, shade=True, rim=True,
     edge away from the light; the rim is the one-pixel edge facing the light.
     """
     m = shape.m if isinstance(shape, Shape) else shape
-    if m.getbbox() is None:
+    bb = m.getbbox()
+    if bb is None:
         return
+    if depth is None:
+        depth = max(1, min(bb[2] - bb[0], bb[3] - bb[1]) // 5)
+    # work on the part's own neighbourhood only: big pictures have many small parts
+    pad = max(ow, 1) + 1
+    box = (max(0, bb[0] - pad), max(0, bb[1] - pad), min(img.size[0], bb[2] + pad), min(img.size[1], bb[3] + pad))
+    m = m.crop(box)
+    region = img.crop(box)
     if outline is not None and ow > 0:
-        solid(img, ImageChops.subtract(dilate(m, ow), m), outline)
+        solid(region, ImageChops.subtract(dilate(m, ow), m), outline)
     hi, base, lo = ramp(color)
     if shadow is not None:
         lo = shadow
     if hilite is not None:
         hi = hilite
-    solid(img, m, base)
+    solid(region, m, base)
+    lx, ly = light
     if shade:
-        if depth is None:
-            bb = m.getbbox()
-            depth = max(1, min(bb[2] - bb[0], bb[3] - bb[1]) // 5)
-        lx, ly = light
         away = shift(m, lx * depth, ly * depth)
-        solid(img, ImageChops.subtract(m, away), lo)
+        solid(region, ImageChops.subtract(m, away), lo)
     if rim:
-        lx, ly = light
         towards = shift(m, -lx, -ly)
         edge = ImageChops.subtract(m, towards)
         if shade:
             # keep the rim off the shadow side
             edge = ImageChops.multiply(edge, shift(m, lx * 2, ly * 2))
-        solid(img, edge, hi)
+        solid(region, edge, hi)
+    img.paste(region, box[:2])
 
 
 def put(img, pts, color):
