@@ -244,6 +244,26 @@ class ShotsLeaveTheGuns(unittest.TestCase):
         self.assertEqual(driven.crop((0, 40, 150, 100)).tobytes(), left.crop((0, 40, 150, 100)).tobytes())
 
 
+class RoundWorldShapes(unittest.TestCase):
+    def test_baron_head_fills_his_stomp_box(self):
+        # only a landing inside (9, 0, 31, 13) counts as a stomp, so the head must be there
+        for d in (0, 1):
+            for frame in (0, 1):
+                top = [p for p in opaque(pic("gfx/Entities/RoundWorld/Baron/%d-%d.png" % (d, frame))) if p[1] < 13]
+                with self.subTest(direction=d, frame=frame):
+                    inside = [p for p in top if 9 <= p[0] < 40]
+                    self.assertGreater(len(inside), 0.9 * len(top))
+                    self.assertLessEqual(min(y for x, y in top), 1)
+
+    def test_bomber_drops_from_its_bay_and_spins_its_propeller(self):
+        frames = [pic("gfx/Entities/RoundWorld/Bomber/%d.png" % i) for i in range(3)]
+        for img in frames:
+            bay = {(x, 86) for x in range(92, 102)}
+            self.assertEqual(bay - opaque(img), set(), "no bay above the bomb drop point")
+        noses = [f.crop((0, 0, 30, 100)).tobytes() for f in frames]
+        self.assertEqual(len(set(noses)), 3)
+
+
 class BlastsGrowAndFade(unittest.TestCase):
     def sizes(self, paths):
         return [len(opaque(pic(p))) for p in paths]
