@@ -14,7 +14,6 @@ except ImportError:  # run with tools/art on the path
     import sprite_kit as sk
     import space_pirates
 
-from PIL import Image
 
 # Where his head is in the 32x32 frames (facing right); hats are drawn
 # 30 pixels above the frame, so hat row = hero row + 30.

@@ -71,7 +71,6 @@ def guard(frame):
         _guard(img, frame == 2)
         return img
     if frame in (4, 5, 6, 7):
-        t = (frame - 4) / 3.0
         robot = sk.blank(50, 45)
         _guard(robot, True, tilt_head=[10, 25, 0, 0][frame - 4], lost_head=frame >= 6)
         if frame in (5, 6):

@@ -101,9 +101,6 @@ def tank_picture(w, h, open_hatch=False, scorched=0.0, gun_drop=0):
     _hull(img, scorched)
     _hatch(img, open_hatch, scorched)
     _turret(img, scorched, gun_drop)
-    if not open_hatch:
-        # the rim already sits in front of the closed dome; redraw the dome's lower edge
-        pass
     return img
 
 

@@ -59,10 +59,6 @@ def dilate(m, r=1):
     return m
 
 
-def erode(m, r=1):
-    return ImageChops.invert(dilate(ImageChops.invert(m), r))
-
-
 class Shape:
     """A hard-edged mask built from simple primitives; methods chain."""
 
@@ -216,17 +212,6 @@ def rotate_about(img, degrees, pivot, dest=None):
     return big.crop((x0, y0, x0 + w, y0 + h))
 
 
-def scaled(img, w, h):
-    return img.resize((w, h), Image.NEAREST)
-
-
-def hard(img):
-    """Snap alpha to 0/255 so resampled pictures keep hard edges."""
-    r, g, b, a = img.split()
-    a = a.point(lambda v: 255 if v >= 128 else 0)
-    return Image.merge("RGBA", (r, g, b, a))
-
-
 # ---------------------------------------------------------------- faces
 
 def eye(img, x, y, look=1, h=3, w=2, white=WHITE, pupil=BLACK, glint=True):
@@ -341,14 +326,3 @@ def star(cx, cy, r_out, r_in, n=5, rot=-math.pi / 2):
         a = rot + math.pi * i / n
         pts.append((cx + math.cos(a) * r, cy + math.sin(a) * r))
     return pts
-
-
-def frames_both_ways(draw, n, flip_for=1):
-    """Pictures of a walker for both directions: draw(frame) shows direction 0,
-    the other direction is its mirror image."""
-    out = {}
-    for f in range(n):
-        img = draw(f)
-        out[(0, f)] = img if flip_for == 1 else mirror(img)
-        out[(1, f)] = mirror(img) if flip_for == 1 else img
-    return out
