@@ -169,7 +169,7 @@ CA_POSES = {
 def _cape(img, frame):
     w, h = img.size
     # the cape streams further back the faster he moves
-    tail = {0: 3, 1: 6, 2: 2, 3: 1}[frame]
+    tail = {0: 3, 1: 6, 2: 2, 3: 2}[frame]
     sway = {0: 1, 1: 0, 2: 2, 3: 3}[frame]
     pts = [(11, 13), (14, 14), (12, 26), (tail + 2, 28 - sway), (tail, 24 - sway), (8, 15)]
     sk.paint(img, sk.Shape(w, h).poly(pts), CA_CAPE, depth=2)

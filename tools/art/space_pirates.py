@@ -29,7 +29,7 @@ LASER = (255, 70, 80)
 
 def _tracks(img, scorched=0.0):
     w, h = img.size
-    belt = sk.Shape(w, h).rrect((2, 62, 147, 97), 17)
+    belt = sk.Shape(w, h).rrect((3, 62, 147, 97), 17)
     sk.paint(img, belt, sk.mix(TREAD, (30, 26, 30), scorched), ow=2, depth=4)
     for i in range(7):
         cx = 20 + i * 18.3
@@ -43,7 +43,7 @@ def _tracks(img, scorched=0.0):
 def _hull(img, scorched=0.0):
     w, h = img.size
     col = sk.mix(ARMOUR, (50, 40, 44), scorched)
-    hull = sk.Shape(w, h).poly([(4, 66), (14, 52), (140, 52), (148, 66)])
+    hull = sk.Shape(w, h).poly([(4, 66), (14, 52), (140, 52), (147, 66)])
     sk.paint(img, hull, col, ow=2, depth=4)
     sk.paint(img, sk.Shape(w, h).rect((10, 57, 142, 59)), sk.mix(TRIM, (70, 60, 50), scorched), outline=None,
              depth=1)

@@ -88,6 +88,17 @@ class PicturesMatchManifest(unittest.TestCase):
                     elif not path.startswith("gfx/Hats/0-"):
                         self.assertTrue(opaque(img), "nothing drawn")
 
+    def test_edges_are_hard_and_no_colour_hides_under_the_key(self):
+        # half-transparent pixels would be cut unpredictably by the key, and
+        # near-magenta ones would be recoloured by the driver behind our back
+        for m in MODULES:
+            for path in m.pictures():
+                img = pic(path)
+                with self.subTest(path=path):
+                    self.assertTrue(set(img.getchannel("A").getdata()) <= {0, 255})
+                    pinkish = [p for p in img.getdata() if p[3] and p[0] >= 232 and p[2] >= 232 and p[1] <= 24]
+                    self.assertEqual(pinkish, [])
+
     def test_no_hat_is_empty_in_every_view(self):
         for view in range(3):
             self.assertEqual(opaque(pic("gfx/Hats/0-%d.png" % view)), set())
@@ -172,6 +183,17 @@ class HeroFits(unittest.TestCase):
                 below_brim = {(x, y + 1) for x, y in hat} | {(x, y + 2) for x, y in hat}
                 self.assertTrue(below_brim & skin, "the tank hat hangs in the air")
 
+    def test_facing_left_loses_nothing_of_the_picture(self):
+        # left-facing pictures are the mirror moved one pixel right: a pixel in
+        # the last column of a right-facing picture would be cut off
+        pairs = [("gfx/Tumbo Man/0-%d.png" % f, "gfx/Tumbo Man/1-%d.png" % f) for f in range(6)]
+        pairs += [("gfx/CA/0-%d.png" % f, "gfx/CA/1-%d.png" % f) for f in range(6)]
+        pairs += [("gfx/Hats/%d-0.png" % n, "gfx/Hats/%d-1.png" % n) for n in range(7)]
+        pairs += [("gfx/Entities/SpacePirate/Tank/3.png", "gfx/Entities/SpacePirate/Tank/4.png")]
+        for right, left in pairs:
+            with self.subTest(picture=right):
+                self.assertEqual(len(opaque(pic(right))), len(opaque(pic(left))))
+
     def test_costumes_look_different(self):
         for frame in range(6):
             self.assertNotEqual(pic("gfx/Tumbo Man/0-%d.png" % frame).tobytes(),
@@ -239,9 +261,95 @@ class ShotsLeaveTheGuns(unittest.TestCase):
         right = pic("gfx/Entities/SpacePirate/Tank/4.png")
         self.assertTrue({(x, 40) for x in range(0, 13)} & opaque(left))
         self.assertTrue({(x, 40) for x in range(137, 150)} & opaque(right))
-        driven = pic("gfx/Tumbo Man/1-5.png")
         # below the hatch the driven tank is the empty one, pixel for pixel
-        self.assertEqual(driven.crop((0, 40, 150, 100)).tobytes(), left.crop((0, 40, 150, 100)).tobytes())
+        for facing, empty in ((1, left), (0, right)):
+            driven = pic("gfx/Tumbo Man/%d-5.png" % facing)
+            self.assertEqual(driven.crop((0, 40, 150, 100)).tobytes(), empty.crop((0, 40, 150, 100)).tobytes())
+
+    def test_pirate_gun_points_where_its_bolt_starts(self):
+        # bolts start at (x-7, y+25) walking left and (x+40, y+25) walking right
+        for frame in (0, 1):
+            for d, edge in ((0, 3), (1, 36)):
+                gun = [x for x, y in opaque(pic("gfx/Entities/SpacePirate/Pirate/%d-%d.png" % (d, frame)))
+                       if 19 <= y <= 27]
+                with self.subTest(direction=d, frame=frame):
+                    self.assertTrue(min(gun) <= edge if d == 0 else max(gun) >= edge)
+
+    def test_missile_bot_tube_opens_where_missiles_leave(self):
+        # missiles are launched 20 pixels left of the bot, 15 rows down
+        for frame in (0, 1):
+            tube = {(0, y) for y in range(13, 24)} & opaque(pic("gfx/Entities/RobotCity/Missile Bot/%d.png" % frame))
+            self.assertTrue(tube)
+
+
+class StandOnTheFloor(unittest.TestCase):
+    """Walkers are placed with the bottom of their box on the floor, so their
+    feet (and their remains) must reach the bottom rows, not float or sink."""
+
+    FLOORED = [
+        ("gfx/Tumbo Man/0-%d.png", range(3)),
+        ("gfx/CA/0-%d.png", range(3)),
+        ("gfx/Entities/TumboWorld/CircleMan/0-%d.png", range(4)),
+        ("gfx/Entities/Blorp/Medium_blorp/0-%d.png", range(4)),
+        ("gfx/Entities/SpacePirate/Pirate/0-%d.png", (0, 1, 5, 6)),
+        ("gfx/Entities/RobotCity/Robot Guard/%d.png", (0, 1, 2, 3, 8)),
+        ("gfx/Entities/RoundWorld/Soldier/0-%d.png", (0, 1, 2, 3, 4, 5, 9, 10)),
+        ("gfx/Entities/RoundWorld/Ninja/0-%d.png", range(3)),
+        ("gfx/Entities/RoundWorld/Baron/0-%d.png", (0, 1, 2, 3, 9)),
+    ]
+
+    def test_feet_and_remains_touch_the_bottom(self):
+        for pattern, frames in self.FLOORED:
+            for frame in frames:
+                path = pattern % frame
+                img = pic(path)
+                with self.subTest(path=path):
+                    lowest = max(y for x, y in opaque(img))
+                    self.assertGreaterEqual(lowest, img.size[1] - 2)
+
+    def test_tank_tracks_reach_the_floor_in_every_frame(self):
+        for n in range(5):
+            self.assertGreaterEqual(max(y for x, y in opaque(pic("gfx/Entities/SpacePirate/Tank/%d.png" % n))), 97)
+
+
+class KitBehaviour(unittest.TestCase):
+    def test_shift_drops_what_leaves_instead_of_wrapping(self):
+        m = sk.Shape(10, 10).rect((8, 0, 9, 9)).m
+        moved = sk.shift(m, 3, 0)
+        self.assertIsNone(moved.getbbox())
+        self.assertEqual(sk.shift(m, -3, 0).getbbox(), (5, 0, 7, 10))
+
+    def test_paint_outlines_a_part_with_one_dark_ring(self):
+        img = sk.blank(12, 12)
+        sk.paint(img, sk.Shape(12, 12).rect((3, 3, 8, 8)), (200, 100, 50))
+        ring = colour_pixels(img, sk.OUTLINE)
+        # the cross-shaped ring: 6 pixels on each side, corners left open
+        self.assertEqual(len(ring), 24)
+        self.assertEqual(len(opaque(img)), 36 + 24)
+
+    def test_painting_a_part_only_touches_its_neighbourhood(self):
+        # parts are painted on a tight crop around them: the result must be the
+        # same wherever the part lies, and the rest of the picture untouched
+        small = sk.blank(20, 20)
+        big = sk.blank(40, 40)
+        sk.paint(small, sk.Shape(20, 20).ellipse((2, 3, 17, 16)), (90, 160, 220), depth=4)
+        sk.paint(big, sk.Shape(40, 40).ellipse((22, 13, 37, 26)), (90, 160, 220), depth=4)
+        self.assertEqual(small.tobytes(), big.crop((20, 10, 40, 30)).tobytes())
+        self.assertEqual(opaque(big), placed(opaque(small), 20, 10))
+
+    def test_rotate_about_keeps_what_turns_past_the_edge(self):
+        img = sk.blank(20, 20)
+        sk.paint(img, sk.Shape(20, 20).rect((9, 2, 11, 19)), (200, 60, 60), outline=None, shade=False, rim=False)
+        # a tall bar laid flat about its foot would leave the picture unless moved
+        lying = sk.rotate_about(img, 90, (10, 19), (19, 18))
+        self.assertEqual(len(opaque(lying)), len(opaque(img)))
+        bb = lying.getbbox()
+        self.assertEqual(bb[2] - bb[0], 18)
+
+    def test_blasts_depend_only_on_their_seed(self):
+        a = sk.explosion(60, 60, 0.4, seed=3).tobytes()
+        self.assertEqual(a, sk.explosion(60, 60, 0.4, seed=3).tobytes())
+        self.assertNotEqual(a, sk.explosion(60, 60, 0.4, seed=4).tobytes())
 
 
 class RoundWorldShapes(unittest.TestCase):
