@@ -40,7 +40,13 @@ SDL_Surface* OpenVideo(int width, int height, bool fullscreen) {
   if (fullscreen) return SDL_SetVideoMode(width, height, 32, SDL_FULLSCREEN | SDL_DOUBLEBUF);
   return SDL_SetVideoMode(width, height, 0, SDL_DOUBLEBUF | SDL_ANYFORMAT);
 }
+
+VideoOpener videoOpener = OpenVideo;
 }  // namespace
+
+void SetVideoOpener(VideoOpener opener) {
+  videoOpener = opener ? opener : OpenVideo;
+}
 
 bool EngineInit(std::string title, int width, int height, bool fullscreen) {
   engineFailure.clear();
@@ -60,7 +66,7 @@ bool EngineInit(std::string title, int width, int height, bool fullscreen) {
     return false;
   }
 
-  screen = OpenVideo(width, height, fullscreen);
+  screen = videoOpener(width, height, fullscreen);
   fullscreenMode = fullscreen;
   if (!screen) return Fail("video", "Error: Failed to Initialize Video!");
   Log("Video component initialized...");

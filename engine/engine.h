@@ -18,6 +18,10 @@ extern bool fullscreenMode;
 bool EngineInit(std::string title, int width, int height, bool fullscreen);
 extern std::string engineFailure;
 
+// How the video surface is opened; tests put a failing opener in place to exercise start-up errors.
+using VideoOpener = SDL_Surface* (*)(int width, int height, bool fullscreen);
+void SetVideoOpener(VideoOpener opener);
+
 void FlipScreen();
 void ClearScreen();
 

@@ -1,0 +1,89 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "engine/log.h"
+#include "input/gamepad.h"
+#include "support/headless.h"
+
+namespace {
+class GamepadFileTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    EnterGameDir();
+    OpenLog("log.txt");
+    gamepadConfigs.clear();
+  }
+  void TearDown() override { gamepadConfigs.clear(); }
+
+  static Gamepad Record(const std::string& name, int firstButton) {
+    Gamepad pad;
+    pad.padName = name;
+    pad.SetBinding(kPadRight, new AxisBinding(0, 1));
+    pad.SetBinding(kPadDown, new AxisBinding(0, 2));
+    pad.SetBinding(kPadLeft, new HatBinding(0, 8));
+    pad.SetBinding(kPadUp, new HatBinding(0, 3));
+    for (int i = kPadJump; i < kPadButtonCount; ++i) pad.SetBinding(i, new ButtonBinding(firstButton + i));
+    return pad;
+  }
+};
+}  // namespace
+
+TEST_F(GamepadFileTest, RecordsSurviveAWriteAndARead) {
+  gamepadConfigs.push_back(Record("Pad One", 0));
+  gamepadConfigs.push_back(Record("Other Pad 2", 10));
+  SaveGamepadConfigs();
+  EXPECT_TRUE(gamepadConfigs.empty());
+  // The next record's name follows the last number on the same line, and no line break ends the file.
+  const std::string text = ReadFile("gamepad.txt");
+  EXPECT_NE(text.find("Button 6Other Pad 2\n"), std::string::npos);
+  EXPECT_EQ(text.back(), '6');
+
+  ReadGamepadConfigs();
+  ASSERT_EQ(gamepadConfigs.size(), 2u);
+  EXPECT_EQ(gamepadConfigs[0].padName, "Pad One");
+  EXPECT_EQ(gamepadConfigs[1].padName, "Other Pad 2");
+  for (int i = 0; i < kPadButtonCount; ++i) {
+    EXPECT_EQ(gamepadConfigs[0].bindings[i]->ToText(), Record("Pad One", 0).bindings[i]->ToText());
+    EXPECT_EQ(gamepadConfigs[1].bindings[i]->ToText(), Record("x", 10).bindings[i]->ToText());
+  }
+}
+
+TEST_F(GamepadFileTest, ShutDownWithoutRecordsLeavesTheFileAlone) {
+  std::ofstream("gamepad.txt") << "hand written";
+  SaveGamepadConfigs();
+  EXPECT_EQ(ReadFile("gamepad.txt"), "hand written");
+}
+
+TEST_F(GamepadFileTest, DamagedRecordsAreSkipped) {
+  std::ofstream("gamepad.txt") << "Good Pad\nButton 1\nButton 2\nButton 3\nButton 4\nButton 5\nButton 6\nButton 7"
+                                  "Bad Pad\nButton 1\nWheel 2\nButton 3\nButton 4\nButton 5\nButton 6\nButton 7"
+                                  "Cut Pad\nButton 1\nJoystick 0";
+  ReadGamepadConfigs();
+  ASSERT_GE(gamepadConfigs.size(), 1u);
+  EXPECT_EQ(gamepadConfigs[0].padName, "Good Pad");
+  for (Gamepad& pad : gamepadConfigs) EXPECT_TRUE(pad.IsComplete()) << pad.padName;
+}
+
+TEST(GamepadBindingTest, AStickCountsOnlyWhenPushedAlongOneAxis) {
+  EXPECT_TRUE(StickPushed(0, -30000, 0));
+  EXPECT_TRUE(StickPushed(30000, 100, 1));
+  EXPECT_TRUE(StickPushed(-19999, 30000, 2));
+  EXPECT_TRUE(StickPushed(-30000, 0, 3));
+  EXPECT_FALSE(StickPushed(30000, -30000, 0));  // diagonal: neither up nor right
+  EXPECT_FALSE(StickPushed(30000, -30000, 1));
+  EXPECT_FALSE(StickPushed(20000, 0, 1));       // the threshold itself is not enough
+  EXPECT_FALSE(StickPushed(30000, 20000, 1));   // the other axis must stay strictly inside
+}
+
+TEST(GamepadBindingTest, CopiesCloneTheirBindings) {
+  Gamepad pad;
+  pad.padName = "Pad";
+  pad.SetBinding(kPadJump, new ButtonBinding(3));
+  Gamepad copy = pad;
+  ASSERT_NE(copy.bindings[kPadJump], pad.bindings[kPadJump]);
+  EXPECT_EQ(copy.bindings[kPadJump]->ToText(), "Button 3");
+  pad.DeleteBindings();
+  EXPECT_EQ(copy.bindings[kPadJump]->ToText(), "Button 3");
+  EXPECT_FALSE(PadJump());  // no pad attached: nothing is pressed
+}

@@ -1,0 +1,124 @@
+#include <gtest/gtest.h>
+
+#include <boost/filesystem.hpp>
+#include <fstream>
+
+#include "engine/log.h"
+#include "engine/progress.h"
+#include "engine/save_data.h"
+#include "support/headless.h"
+
+namespace {
+const char* kFirstRun = "0\n0\n0\n0\n1\n0\n0\n0\n0\n0\n1\n0";
+
+class SaveDataTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    EnterGameDir();
+    OpenLog("log.txt");
+  }
+  void WriteSave(const std::string& text) { std::ofstream("save.txt", std::ios::binary) << text; }
+  std::string LogText() {
+    CloseLog();
+    return ReadFile("log.txt");
+  }
+};
+}  // namespace
+
+TEST_F(SaveDataTest, AFirstRunWritesTheTwelveDefaultLines) {
+  ReadSaveFile();
+  EXPECT_TRUE(ownedItems.empty());
+  ASSERT_TRUE(WriteSaveFile());
+  EXPECT_EQ(ReadFile("save.txt"), kFirstRun);
+  EXPECT_EQ(LogText(), "Reading Save Data\nNo save data found.\n");
+}
+
+TEST_F(SaveDataTest, ValuesSurviveARoundTrip) {
+  gameCompleted = true;
+  money = 1234;
+  hat = 5;
+  costume = 1;
+  ownedItems = {true, true, false, false, true, true, true, true};
+  ASSERT_TRUE(WriteSaveFile());
+  gameCompleted = false;
+  money = hat = costume = 0;
+  ownedItems.clear();
+  ReadSaveFile();
+  EXPECT_TRUE(gameCompleted);
+  EXPECT_EQ(money, 1234);
+  EXPECT_EQ(hat, 5);
+  EXPECT_EQ(costume, 1);
+  EXPECT_EQ(ownedItems, (std::vector<bool>{true, true, false, false, true, true, true, true}));
+  EXPECT_EQ(LogText().find("damaged"), std::string::npos);
+}
+
+TEST_F(SaveDataTest, AFourLineFileGivesNoOwnedFlagsAndTheDefaultsAreWritten) {
+  WriteSave("0\n75\n2\n0");
+  ReadSaveFile();
+  EXPECT_EQ(money, 75);
+  EXPECT_EQ(hat, 2);
+  EXPECT_TRUE(ownedItems.empty());
+  WriteSaveFile();
+  EXPECT_EQ(ReadFile("save.txt"), "0\n75\n2\n0\n1\n0\n0\n0\n0\n0\n1\n0");
+}
+
+TEST_F(SaveDataTest, ACompletedFlagOfSevenIsWrittenBackAsOne) {
+  WriteSave("7\n0\n0\n0\n1\n0\n0\n0\n0\n0\n1\n0");
+  ReadSaveFile();
+  EXPECT_TRUE(gameCompleted);
+  WriteSaveFile();
+  EXPECT_EQ(ReadFile("save.txt").substr(0, 2), "1\n");
+}
+
+TEST_F(SaveDataTest, NeverKeepsMoreFlagsThanTheShopHasArticles) {
+  WriteSave("0\n0\n0\n0\n1\n1\n1\n1\n1\n1\n1\n1\n1\n1\n1");
+  ReadSaveFile();
+  EXPECT_EQ(ownedItems.size(), 8u);
+}
+
+TEST_F(SaveDataTest, DamagedFilesAreReadAsFarAsPossibleAndNeverDrawOutsideTheTables) {
+  struct Case {
+    const char* text;
+    int money, hat, costume;
+    size_t owned;
+  };
+  const Case cases[] = {
+      {"1\nlots\n3\n1\n1\n0\n0\n0\n0\n0\n1\n0", 0, 3, 1, 8},  // a word where a number belongs
+      {"0\n-50\n2\n0", 0, 2, 0, 0},                          // negative money
+      {"0\n10\n99\n5\n1\n0\n0\n0\n0\n0\n1\n0", 10, 0, 0, 8},  // hat and look outside the pictures
+      {"0\n10\n-1\n-3", 10, 0, 0, 0},
+      {"0\n99999999999999999999\n1\n0", 0, 1, 0, 0},  // too big for a number
+      {"0\n10\n1\n0\n1\n1\n0", 10, 1, 0, 8},          // too few owned flags: completed
+      {"", 0, 0, 0, 0},
+      {"\x01\x02\xff\xfe binary", 0, 0, 0, 0},
+  };
+  for (const Case& c : cases) {
+    WriteSave(c.text);
+    money = hat = costume = 42;
+    ReadSaveFile();
+    EXPECT_EQ(money, c.money) << c.text;
+    EXPECT_EQ(hat, c.hat) << c.text;
+    EXPECT_EQ(costume, c.costume) << c.text;
+    EXPECT_EQ(ownedItems.size(), c.owned) << c.text;
+    if (!ownedItems.empty()) {
+      EXPECT_TRUE(ownedItems[0]) << c.text;  // "No Hat" is always owned
+      EXPECT_TRUE(ownedItems[6]) << c.text;  // so is the hero's own look
+    }
+  }
+  const std::string log = LogText();
+  size_t damagedLines = 0;
+  for (size_t at = log.find("damaged"); at != std::string::npos; at = log.find("damaged", at + 1)) ++damagedLines;
+  EXPECT_EQ(damagedLines, sizeof(cases) / sizeof(cases[0]));
+}
+
+TEST_F(SaveDataTest, AFailedWriteLeavesTheOldSaveIntact) {
+  WriteSave(kFirstRun);
+  // The temporary file cannot be created when a folder stands in its place.
+  boost::filesystem::create_directory("save.txt.tmp");
+  money = 500;
+  EXPECT_FALSE(WriteSaveFile());
+  EXPECT_EQ(ReadFile("save.txt"), kFirstRun);
+  boost::filesystem::remove("save.txt.tmp");
+  EXPECT_TRUE(WriteSaveFile());
+  EXPECT_EQ(ReadFile("save.txt").substr(0, 6), "0\n500\n");
+}

@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include <SDL/SDL.h>
+
+#include <cstdint>
+#include <fstream>
+
+#include "engine/log.h"
+#include "engine/sound.h"
+#include "support/headless.h"
+
+namespace {
+// A short mono 8-bit WAV file.
+void WriteWav(const std::string& path) {
+  const uint32_t samples = 800;
+  std::ofstream out(path, std::ios::binary);
+  auto put32 = [&](uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
+  auto put16 = [&](uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
+  out << "RIFF";
+  put32(36 + samples);
+  out << "WAVEfmt ";
+  put32(16);
+  put16(1);
+  put16(1);
+  put32(8000);
+  put32(8000);
+  put16(1);
+  put16(8);
+  out << "data";
+  put32(samples);
+  for (uint32_t i = 0; i < samples; ++i) out.put(static_cast<char>(i % 2 ? 200 : 56));
+}
+
+class SoundTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    EnterGameDir();
+    OpenLog("log.txt");
+    SDL_Init(SDL_INIT_AUDIO);
+    WriteWav("beep.wav");
+  }
+  void TearDown() override {
+    ReleaseSound();
+    SDL_Quit();
+  }
+};
+}  // namespace
+
+TEST_F(SoundTest, AnEffectTakesAFreeChannelThenKeepsItsOwn) {
+  ASSERT_TRUE(InitSound(100));
+  EXPECT_EQ(soundSystem->channels.size(), 100u);
+  Sound first;
+  Sound second;
+  ASSERT_TRUE(first.Load("beep.wav"));
+  ASSERT_TRUE(second.Load("beep.wav"));
+  first.Play();
+  second.Play();
+  EXPECT_EQ(first.channel, 0);
+  EXPECT_EQ(second.channel, 1);
+  first.Play();  // restarts on its own channel
+  EXPECT_EQ(first.channel, 0);
+  first.Free();
+  second.Free();
+  EXPECT_EQ(first.channel, -1);
+  CloseLog();
+  const std::string log = ReadFile("log.txt");
+  EXPECT_NE(log.find("Loaded beep.wav\n"), std::string::npos);
+  EXPECT_NE(log.find("Freed beep.wav\n"), std::string::npos);
+}
+
+TEST_F(SoundTest, MusicLoopsAndStopPausesAndRewindsIt) {
+  ASSERT_TRUE(InitSound(100));
+  Music music;
+  ASSERT_TRUE(music.Load("beep.wav"));
+  music.Stop();  // never played: nothing to stop
+  EXPECT_EQ(music.channel, -1);
+  music.Play();
+  ASSERT_GE(music.channel, 0);
+  SDL_LockAudio();
+  EXPECT_TRUE(soundSystem->channels[music.channel].looping);
+  SDL_UnlockAudio();
+  music.Stop();
+  SDL_LockAudio();
+  EXPECT_TRUE(soundSystem->channels[music.channel].paused);
+  EXPECT_EQ(soundSystem->channels[music.channel].position, 0u);
+  SDL_UnlockAudio();
+  music.Free();
+}
+
+TEST_F(SoundTest, MissingFilesAreLoggedAndSilenceIsNoFailure) {
+  SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+  ASSERT_TRUE(InitSound(100));
+  EXPECT_TRUE(soundSystem->silent);
+  Sound sound;
+  EXPECT_FALSE(sound.Load("missing.wav"));
+  ASSERT_TRUE(sound.Load("beep.wav"));
+  sound.Play();  // heard by nobody, but harmless
+  sound.Free();
+  setenv("SDL_AUDIODRIVER", "dummy", 1);
+  CloseLog();
+  EXPECT_NE(ReadFile("log.txt").find("Error: Couldn't load missing.wav\n"), std::string::npos);
+}
