@@ -27,7 +27,7 @@ bool SoundSystem::Init(int channelCount) {
   wanted.callback = MixCallback;
   wanted.userdata = this;
   // A machine without speakers must still be able to play: no device means silence, not failure.
-  silent = SDL_OpenAudio(&wanted, &spec) != 0;
+  silent = SDL_OpenAudio(&wanted, &device) != 0;
   if (!silent) SDL_PauseAudio(0);
   return true;
 }
@@ -39,15 +39,15 @@ void SoundSystem::Release() {
 }
 
 SoundSample* SoundSystem::LoadSample(const char* path) {
-  SDL_AudioSpec fileSpec;
+  SDL_AudioSpec fileFormat;
   Uint8* raw = nullptr;
   Uint32 rawLength = 0;
-  if (!SDL_LoadWAV(ResolvePath(path).c_str(), &fileSpec, &raw, &rawLength)) return nullptr;
+  if (!SDL_LoadWAV(ResolvePath(path).c_str(), &fileFormat, &raw, &rawLength)) return nullptr;
 
   SoundSample* sample = new SoundSample;
   SDL_AudioCVT cvt;
-  if (!silent && SDL_BuildAudioCVT(&cvt, fileSpec.format, fileSpec.channels, fileSpec.freq,
-                                   spec.format, spec.channels, spec.freq) >= 0) {
+  if (!silent && SDL_BuildAudioCVT(&cvt, fileFormat.format, fileFormat.channels, fileFormat.freq,
+                                   device.format, device.channels, device.freq) >= 0) {
     cvt.len = static_cast<int>(rawLength);
     cvt.buf = new Uint8[rawLength * cvt.len_mult];
     std::memcpy(cvt.buf, raw, rawLength);
@@ -92,7 +92,7 @@ int SoundSystem::Play(int channel, const SoundSample* sample, bool looping, bool
 }
 
 void SoundSystem::Mix(Uint8* stream, int length) {
-  std::memset(stream, spec.silence, length);
+  std::memset(stream, device.silence, length);
   for (SoundChannel& channel : channels) {
     int written = 0;
     while (channel.sample && !channel.paused && written < length) {

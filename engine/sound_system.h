@@ -21,7 +21,7 @@ struct SoundChannel {
 class SoundSystem {
  public:
   bool silent = true;
-  SDL_AudioSpec spec{};
+  SDL_AudioSpec device{};
   std::vector<SoundChannel> channels;
 
   bool Init(int channelCount);
