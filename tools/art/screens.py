@@ -5,7 +5,7 @@ draws over them: each constant below names the place the game uses.
 """
 import math
 
-from PIL import ImageDraw
+from PIL import Image, ImageDraw
 
 import backgrounds
 import kit
@@ -130,6 +130,32 @@ def beam(img, x, y, w, h, colour=(255, 255, 160)):
     img.alpha_composite(layer)
 
 
+# ---------------------------------------------------------------- the hero
+
+HERO_FRAME = "gfx/Tumbo Man/{facing}-{frame}.png"
+HERO_STAND, HERO_AIR = 1, 3
+HERO_HEAD = (9, 1, 23, 14)
+
+
+def hero_pose(frame, facing=0, scale=1):
+    """The hero's own game sprite, blown up with hard pixels, so the story
+    pages show the very character the player steers."""
+    import hero  # the sprite module; imported late so a missing hero never breaks the screens
+    img = hero.pictures()[HERO_FRAME.format(facing=facing, frame=frame)](32, 32)
+    img.putalpha(kit.mask_from(img))
+    return img.resize((32 * scale, 32 * scale), Image.NEAREST) if scale != 1 else img
+
+
+def stand_hero(img, frame, x, foot_y, scale, facing=0):
+    """Places the hero with his feet on foot_y and a soft shadow under him."""
+    body = hero_pose(frame, facing, scale)
+    shadow = kit.canvas(img.width, img.height)
+    ImageDraw.Draw(shadow).ellipse((x + 6 * scale, foot_y - 2 * scale, x + 26 * scale, foot_y + scale),
+                                   fill=(0, 0, 0, 70))
+    img.alpha_composite(shadow)
+    kit.composite(img, body, x, foot_y - 31 * scale)
+
+
 # ---------------------------------------------------------------- icons
 
 def heart(w, h, colour=(235, 50, 70)):
@@ -178,16 +204,6 @@ def jetpack_icon(img, box):
                 outline=rgba(OUTLINE))
 
 
-def person(img, box, colour=WHITE):
-    x0, y0, x1, y1 = box
-    w, h = x1 - x0, y1 - y0
-    d = ImageDraw.Draw(img)
-    d.ellipse((x0 + w * 0.3, y0 + h * 0.05, x0 + w * 0.7, y0 + h * 0.48), fill=rgba(colour),
-              outline=rgba(OUTLINE))
-    d.chord((x0 + w * 0.1, y0 + h * 0.5, x0 + w * 0.9, y0 + h * 1.35), 180, 360, fill=rgba(colour),
-            outline=rgba(OUTLINE))
-
-
 # ---------------------------------------------------------------- status display
 
 def stat_health(w, h):
@@ -195,10 +211,14 @@ def stat_health(w, h):
 
 
 def stat_life(w, h):
-    img = kit.canvas(w, h, (40, 90, 200))
-    ImageDraw.Draw(img).rectangle((0, 0, w - 1, h - 1), outline=rgba(OUTLINE))
-    ImageDraw.Draw(img).line([(1, 1), (w - 2, 1)], fill=(120, 170, 255, 255))
-    person(img, (3, 2, w - 4, h - 2))
+    """The hero's face on a badge: lives are counted in Tumbo Men."""
+    img = kit.canvas(w, h, (255, 214, 80))
+    d = ImageDraw.Draw(img)
+    d.rectangle((0, 0, w - 1, h - 1), outline=rgba(OUTLINE))
+    d.line([(1, 1), (w - 2, 1)], fill=(255, 250, 200, 255))
+    d.line([(1, h - 2), (w - 2, h - 2)], fill=(210, 150, 40, 255))
+    head = hero_pose(HERO_STAND).crop(HERO_HEAD)
+    kit.composite(img, head, (w - head.width) // 2, (h - head.height) // 2 + 1)
     return img
 
 
@@ -695,6 +715,7 @@ def story_page(n):
 
     def page1(w, h):
         img = scene(tumbo)
+        stand_hero(img, HERO_STAND, 250, 362, 4)
         caption(img, ["Tumbo World was a happy place,", "full of green hills and sunshine."])
         hint(img, "Right arrow: next page", (w - 30, 30))
         return img
@@ -720,8 +741,9 @@ def story_page(n):
                 d.polygon([(w // 2, 180), (w // 2 + 700 * math.cos(a), 180 + 700 * math.sin(a)),
                            (w // 2 + 700 * math.cos(a + 0.1), 180 + 700 * math.sin(a + 0.1))],
                           fill=(255, 230, 150, 255))
-        kit.gradient_text(img, (w // 2, 150), "TUMBO MAN!", kit.TUMBO_FONT, 84, (255, 255, 220),
+        kit.gradient_text(img, (w // 2, 98), "TUMBO MAN!", kit.TUMBO_FONT, 84, (255, 255, 220),
                           (255, 140, 30), stroke=6, shadow=(0, 6))
+        stand_hero(img, HERO_AIR, w // 2 - 96, 362, 6)
         caption(img, ["Only one hero can save the day.", "Go, Tumbo Man, go!"])
         hint(img, "Left arrow: back", (30, 30), anchor="lm")
         return img
@@ -732,7 +754,7 @@ def story_page(n):
 def ending_page(n):
     def page0(w, h):
         img = scene([backgrounds.round_far, backgrounds.round_mid, backgrounds.round_near], 60)
-        for (x, y, s) in ((120, 40, 0.7), (330, 90, 0.5), (480, 30, 0.4)):
+        for (x, y, s) in ((90, 70, 0.7), (300, 110, 0.5), (460, 80, 0.4)):
             ship = ufo(s).rotate(12)
             img.alpha_composite(ship, (x, y))
             d = ImageDraw.Draw(img)
@@ -740,6 +762,7 @@ def ending_page(n):
                 d.line([(x + ship.width + 6 + 10 * k, y + ship.height // 2 + 6 * k),
                         (x + ship.width + 22 + 10 * k, y + ship.height // 2 + 6 * k + 4)],
                        fill=(255, 255, 255, 255), width=2)
+        stand_hero(img, HERO_AIR, 380, 384, 4, facing=1)
         caption(img, ["Tumbo Man defeated the invaders!", "Their ships fled back to outer space."])
         hint(img, "Enter: next page", (w - 30, 30))
         return img
@@ -752,6 +775,8 @@ def ending_page(n):
                                  (500, 110, (120, 220, 255)), (240, 190, (180, 255, 140)),
                                  (430, 200, (255, 150, 230))):
             firework(img, cx, cy, r.randint(36, 56), colour)
+        stand_hero(img, HERO_STAND, 120, 380, 3)
+        stand_hero(img, HERO_AIR, 430, 370, 3, facing=1)
         caption(img, ["Peace came back to all five worlds,", "and everyone threw a big party!"])
         hint(img, "Enter: next page", (w - 30, 30))
         return img
