@@ -1,7 +1,9 @@
 #include "engine/startup_loading.h"
 
+#include "editor/level_list_dialog.h"
 #include "enemies/tumbo_world.h"
 #include "engine/engine.h"
+#include "entities/hero_graphics.h"
 #include "entities/items.h"
 #include "world/special_graphics.h"
 
@@ -18,9 +20,11 @@ struct ArtModule {
 
 // Module art in loading order; later modules stay unloaded when one fails.
 const ArtModule kModules[] = {
+    {LoadPlayerGraphics, FreePlayerGraphics},
     {LoadSpecialGraphics, FreeSpecialGraphics},
     {LoadTumboWorldGraphics, FreeTumboWorldGraphics},
     {LoadItemGraphics, FreeItemGraphics},
+    {LoadDialogGraphics, FreeDialogGraphics},
 };
 }  // namespace
 
