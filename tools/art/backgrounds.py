@@ -274,14 +274,11 @@ def space_far(w, h):
     stars(img, "sp-stars", 260, (0, 0, W - 1, H - 1), [(255, 255, 255), (180, 200, 255), (255, 230, 180)])
     # A nebula smear and a ringed planet seen through the portholes.
     r = kit.rng("sp-nebula")
-    layer = kit.canvas(W, H)
-    d = ImageDraw.Draw(layer)
-    for i in range(40):
-        x, y = r.randrange(W), 200 + int(60 * math.sin(r.random() * 6.28))
-        s = r.randint(30, 70)
-        for ox in (-W, 0, W):
-            d.ellipse((x + ox - s, y - s // 2, x + ox + s, y + s // 2), fill=(120, 60, 160, 18))
-    img.alpha_composite(layer)
+    for i in range(26):
+        s = r.randint(40, 90)
+        puff = kit.canvas(2 * s, s)
+        ImageDraw.Draw(puff).ellipse((0, 0, 2 * s - 1, s - 1), fill=(150, 70, 190, 22))
+        kit.paste_wrapped(img, puff, r.randrange(W) - s, 200 + int(50 * math.sin(r.random() * 6.28)) - s // 2)
     disc(img, 420, 300, 70, (220, 130, 80), outline=(90, 40, 30), shadow=18)
     d = ImageDraw.Draw(img)
     d.arc((320, 280, 520, 320), 170, 370, fill=(250, 220, 160, 255), width=4)

@@ -258,15 +258,17 @@ def effect_bar(w, h):
 # ---------------------------------------------------------------- play screen
 
 def loading(w, h):
-    img = backgrounds.space_far(w, h)
-    kit.gradient_text(img, (w // 2, 210), "Loading...", kit.TUMBO_FONT, 64, (255, 250, 200),
-                      (255, 170, 40), stroke=4)
-    d = ImageDraw.Draw(img)
-    for k in range(5):
-        x = w // 2 - 80 + 40 * k
-        kit.shaded_ellipse(img, (x - 9, 280, x + 9, 298), mix((120, 200, 255), (255, 240, 120), k / 4),
-                           width=2, shadow=3)
-    d.text((w // 2, 330), "", fill=WHITE)
+    img = kit.vgradient(w, h, [(0, (10, 12, 40)), (1, (50, 24, 80))])
+    backgrounds.stars(img, "loading-stars", 160, (0, 0, w - 1, h - 1),
+                      [(255, 255, 255), (190, 200, 255), (255, 230, 180)])
+    kit.gradient_text(img, (w // 2, 190), "Loading...", kit.TUMBO_FONT, 64, (255, 250, 200),
+                      (255, 170, 40), stroke=4, shadow=(0, 4))
+    # The hero on his way, with a trail of dots behind him.
+    for k in range(4):
+        x = w // 2 - 120 + 26 * k
+        ImageDraw.Draw(img).ellipse((x - 7, 317, x + 7, 331), outline=(255, 255, 255, 255), width=1,
+                                    fill=mix((120, 200, 255), (255, 240, 120), k / 3))
+    stand_hero(img, 0, w // 2 - 30, 350, 3)
     return img
 
 
