@@ -184,22 +184,23 @@ def tumbo_near(w, h):
 
 # ---------------------------------------------------------------- Blorp
 
-BL_TOP, BL_LOW = (70, 30, 110), (236, 120, 190)
+BL_TOP, BL_LOW = (255, 206, 236), (176, 84, 184)
 
 
 def blorp_far(w, h):
-    img = sky([(0, BL_TOP), (0.7, (170, 70, 170)), (1, BL_LOW)])
-    stars(img, "bl-stars", 120, (0, 0, W - 1, 260), [(255, 220, 255), (255, 255, 255), (200, 180, 255)])
-    disc(img, 150, 110, 60, (250, 170, 220), glow=(255, 180, 230), outline=(150, 60, 140), shadow=14)
+    # Light at the top: the status display writes dark blue text there.
+    img = sky([(0, BL_TOP), (0.55, (236, 140, 210)), (1, BL_LOW)])
+    stars(img, "bl-stars", 40, (0, 120, W - 1, 260), [(255, 255, 255)])
+    disc(img, 150, 110, 60, (190, 120, 240), glow=(255, 230, 250), outline=(110, 60, 150), shadow=14)
     d = ImageDraw.Draw(img)
     # Rings and craters make the big moon read as a planet.
     d.arc((60, 90, 240, 130), 160, 380, fill=(255, 230, 250, 255), width=3)
     for (x, y, s) in ((130, 80, 10), (170, 130, 14), (115, 125, 7)):
-        d.ellipse((x, y, x + s, y + s), fill=(220, 130, 200, 255))
-    disc(img, 470, 60, 16, (200, 170, 255), outline=(110, 80, 170), shadow=4)
+        d.ellipse((x, y, x + s, y + s), fill=(160, 100, 220, 255))
+    disc(img, 470, 60, 16, (120, 200, 230), outline=(60, 100, 140), shadow=4)
     hills(img, "bl-far-hills", 320, [(3, 34), (5, 14)], (150, 80, 170), width=0, shadow=10,
           highlight=0, outline=None)
-    haze(img, (230, 140, 200), 0.15)
+    haze(img, (240, 160, 215), 0.12)
     return img
 
 
@@ -222,7 +223,7 @@ def goo_ridge(img, seed, base_y, waves, colour, drip_count, width=2):
 
 def blorp_mid(w, h):
     img = kit.canvas(W, H)
-    prof = goo_ridge(img, "bl-mid", 320, [(2, 40), (5, 14)], (214, 90, 190), 10)
+    prof = goo_ridge(img, "bl-mid", 320, [(2, 40), (5, 14)], (156, 96, 206), 10)
     r = kit.rng("bl-mid-bubbles")
     d = ImageDraw.Draw(img)
     for i in range(14):
@@ -255,7 +256,7 @@ def jelly_mushroom(r, i):
 
 def blorp_near(w, h):
     img = kit.canvas(W, H)
-    prof = goo_ridge(img, "bl-near", 430, [(2, 20), (3, 10)], (160, 60, 170), 6, width=3)
+    prof = goo_ridge(img, "bl-near", 430, [(2, 20), (3, 10)], (108, 56, 150), 6, width=3)
     r = kit.rng("bl-near-shrooms")
     for i in range(4):
         x = int((i + r.uniform(0.2, 0.8)) * W / 4)
@@ -327,13 +328,19 @@ def space_near(w, h):
     img = kit.canvas(W, H)
     d = ImageDraw.Draw(img)
     pipe = (150, 120, 90)
-    # Pipes along the ceiling with joints and a hanging cable.
-    kit.shaded_rect(img, (0, 0, W - 1, 18), pipe, width=2, shadow=5, wrap_x=True)
-    kit.shaded_rect(img, (0, 24, W - 1, 34), (120, 130, 150), width=2, shadow=3, wrap_x=True)
+    # A pale ceiling plate across the top, where the status display writes
+    # dark blue text; pipes and a hanging cable below it.
+    ceiling = (196, 202, 218)
+    kit.shaded_rect(img, (-4, -4, W + 3, 62), ceiling, width=2, shadow=4, wrap_x=True)
+    d.rectangle((0, 64, W - 1, 66), fill=rgba(darker(ceiling, 0.5)))
+    for x in range(8, W, 32):
+        d.point((x, 8), fill=rgba(darker(ceiling, 0.6)))
+        d.point((x, 54), fill=rgba(darker(ceiling, 0.6)))
+    kit.shaded_rect(img, (0, 66, W - 1, 80), pipe, width=2, shadow=4, wrap_x=True)
     for x in range(30, W, 120):
-        kit.shaded_rect(img, (x, -2, x + 14, 22), darker(pipe, 0.85), width=2, shadow=2)
+        kit.shaded_rect(img, (x, 63, x + 14, 83), darker(pipe, 0.85), width=2, shadow=2)
     for x in (100, 420):
-        pts = [(x + k, 34 + int(40 * math.sin(math.pi * k / 120))) for k in range(0, 121, 6)]
+        pts = [(x + k, 80 + int(34 * math.sin(math.pi * k / 120))) for k in range(0, 121, 6)]
         d.line(pts, fill=rgba(OUTLINE), width=5)
         d.line(pts, fill=rgba((200, 60, 60)), width=2)
     # Machinery crates along the floor.
@@ -355,7 +362,7 @@ def space_near(w, h):
 
 # ---------------------------------------------------------------- Robot City
 
-RC_TOP, RC_LOW = (34, 52, 90), (140, 170, 205)
+RC_TOP, RC_LOW = (150, 182, 218), (214, 226, 240)
 
 
 def skyline(img, seed, base_y, count, colour, max_h, width=(30, 70), windows=None, outline=None,
@@ -388,12 +395,13 @@ def skyline(img, seed, base_y, count, colour, max_h, width=(30, 70), windows=Non
 
 
 def robot_far(w, h):
-    img = sky([(0, RC_TOP), (0.65, (90, 120, 170)), (1, RC_LOW)])
-    stars(img, "rc-stars", 50, (0, 0, W - 1, 150), [(220, 230, 255)])
-    disc(img, 140, 90, 34, (230, 236, 250), glow=(200, 220, 255))
-    ImageDraw.Draw(img).ellipse((150, 80, 162, 92), fill=(200, 208, 230, 255))
-    skyline(img, "rc-far", 360, 16, (98, 124, 160), 200)
-    haze(img, RC_LOW, 0.1)
+    # A pale steel sky: the status display writes dark blue text over its top.
+    img = sky([(0, RC_TOP), (0.65, (186, 206, 230)), (1, RC_LOW)])
+    disc(img, 140, 100, 34, (250, 250, 236), glow=(255, 255, 240))
+    for i, (x, y, s) in enumerate(((300, 80, 0.8), (520, 130, 0.6))):
+        kit.paste_wrapped(img, cloud(f"rc-cloud-{i}", s, (236, 242, 250), (150, 170, 200)), x, y)
+    skyline(img, "rc-far", 360, 16, (158, 178, 204), 200)
+    haze(img, RC_LOW, 0.15)
     return img
 
 
