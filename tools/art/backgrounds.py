@@ -444,15 +444,35 @@ RW_TOP, RW_LOW = (250, 170, 90), (255, 230, 170)
 def round_far(w, h):
     img = sky([(0, (240, 140, 80)), (0.6, (255, 200, 120)), (1, RW_LOW)])
     disc(img, 320, 210, 80, (255, 240, 170), glow=(255, 230, 150))
+    for i, (x, y, s) in enumerate(((60, 70, 0.8), (250, 40, 0.55), (470, 110, 0.7))):
+        kit.paste_wrapped(img, cloud(f"rw-cloud-{i}", s, (255, 232, 200), (226, 160, 120)), x, y)
     hills(img, "rw-far-mesa", 320, [(2, 20), (4, 10)], (210, 130, 90), width=0, shadow=8,
           highlight=0, outline=None)
     # Round buttes on the horizon, the world's signature shape.
     d = ImageDraw.Draw(img)
-    for i, (x, r_) in enumerate(((90, 60), (250, 40), (520, 70))):
+    for x, r_ in ((90, 60), (250, 40), (520, 70)):
         for ox in (-W, 0, W):
             d.ellipse((x + ox - r_, 330 - r_, x + ox + r_, 330 + r_), fill=(196, 120, 86, 255))
     haze(img, RW_LOW, 0.2)
     return img
+
+
+def dome_hut(r, scale=1.0):
+    """A round clay hut: the people of Round World build in domes."""
+    w, h = int(90 * scale), int(70 * scale)
+    img = kit.canvas(w, h)
+    body = r.choice([(226, 170, 110), (236, 196, 140), (214, 150, 100)])
+    kit.shaded_ellipse(img, (2, 4, w - 3, 2 * h - 10), body, width=2, shadow=int(7 * scale), highlight=2)
+    cut = kit.canvas(w, h)
+    cut.paste(img.crop((0, 0, w, h - 4)), (0, 0))
+    d = ImageDraw.Draw(cut)
+    d.line([(2, h - 5), (w - 3, h - 5)], fill=rgba(OUTLINE), width=2)
+    dw = int(18 * scale)
+    d.rounded_rectangle((w // 2 - dw // 2, h - 6 - int(30 * scale), w // 2 + dw // 2, h - 5),
+                        radius=dw // 2, fill=(90, 50, 30, 255), outline=rgba(OUTLINE), width=2)
+    d.ellipse((int(w * 0.2), int(h * 0.35), int(w * 0.2) + int(10 * scale), int(h * 0.35) + int(10 * scale)),
+              fill=(255, 220, 120, 255), outline=rgba(OUTLINE), width=2)
+    return cut
 
 
 def round_mid(w, h):
@@ -465,6 +485,10 @@ def round_mid(w, h):
         x = int((i + r.random()) * W / 7)
         t = tree(r, trunk=(110, 70, 40), leaves=(200, 150, 60), size=r.uniform(0.5, 0.75))
         kit.paste_wrapped(img, t, x - t.width // 2, prof[x % W] - t.height + 8)
+    for i in range(3):
+        x = int((i + 0.3) * W / 3)
+        hut = dome_hut(r, r.uniform(0.7, 0.9))
+        kit.paste_wrapped(img, hut, x - hut.width // 2, prof[x % W] - hut.height + 12)
     return img
 
 
@@ -472,14 +496,21 @@ def round_near(w, h):
     img = kit.canvas(W, H)
     prof = hills(img, "rw-near", 430, [(2, 18), (5, 6)], (170, 90, 50), width=3, shadow=10,
                  highlight=3)
-    r = kit.rng("rw-boulders")
-    for i in range(5):
-        x = int((i + r.random()) * W / 5)
-        s = r.randint(40, 70)
+    r = kit.rng("rw-bushes")
+    for i in range(6):
+        x = int((i + r.random()) * W / 6)
+        s = r.uniform(0.7, 1.1)
+        bw, bh = int(90 * s), int(56 * s)
+        bush = blob_sprite(bw, bh, [(bw // 2, bh // 2 + 4, int(bh * 0.45)), (bw // 4, bh - int(bh * 0.32), int(bh * 0.3)),
+                                    (3 * bw // 4, bh - int(bh * 0.3), int(bh * 0.3))],
+                           r.choice([(150, 150, 60), (128, 140, 56), (170, 140, 60)]), width=3, shadow=7)
+        kit.paste_wrapped(img, bush, x - bw // 2, prof[x % W] - bh + 18)
+    for i in range(2):
+        x = int((i + 0.5) * W / 2 + r.randint(-60, 60))
+        s = r.randint(44, 60)
         b = kit.canvas(s + 4, s + 4)
-        kit.shaded_ellipse(b, (2, 2, s + 1, s + 1), r.choice([(180, 150, 120), (160, 120, 100)]),
-                           width=3, shadow=8, highlight=3)
-        kit.paste_wrapped(img, b, x - s // 2, prof[x % W] - s + 20)
+        kit.shaded_ellipse(b, (2, 2, s + 1, s + 1), (176, 150, 124), width=3, shadow=8, highlight=3)
+        kit.paste_wrapped(img, b, x - s // 2, prof[x % W] - s + 24)
     return img
 
 

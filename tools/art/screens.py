@@ -160,16 +160,11 @@ def stand_hero(img, frame, x, foot_y, scale, facing=0):
 
 def heart(w, h, colour=(235, 50, 70)):
     img = kit.canvas(w, h)
-    s = min(w, h)
-    pts = []
-    for k in range(64):
-        t = 2 * math.pi * k / 64
-        x = 16 * math.sin(t) ** 3
-        y = -(13 * math.cos(t) - 5 * math.cos(2 * t) - 2 * math.cos(3 * t) - math.cos(4 * t))
-        pts.append((w / 2 + x * s / 36, h / 2 + 1 + y * s / 36))
-    kit.shaded_polygon(img, pts, colour, width=1, shadow=2, highlight=1)
-    ImageDraw.Draw(img).point((int(w * 0.3), int(h * 0.3)), fill=(255, 230, 230, 255))
-    ImageDraw.Draw(img).point((int(w * 0.3) + 1, int(h * 0.3)), fill=(255, 230, 230, 255))
+    s_ = min(w, h)
+    kit.shaded_polygon(img, heart_points(w / 2, h / 2 + 1, s_ * 0.95), colour, width=1, shadow=2, highlight=1)
+    d = ImageDraw.Draw(img)
+    d.point((int(w * 0.3), int(h * 0.3)), fill=(255, 230, 230, 255))
+    d.point((int(w * 0.3) + 1, int(h * 0.3)), fill=(255, 230, 230, 255))
     return img
 
 
@@ -692,21 +687,33 @@ def gloat_picture(w, h):
     return img
 
 
+def heart_points(cx, cy, size):
+    pts = []
+    for k in range(72):
+        t = 2 * math.pi * k / 72
+        x = 16 * math.sin(t) ** 3
+        y = -(13 * math.cos(t) - 5 * math.cos(2 * t) - 2 * math.cos(3 * t) - math.cos(4 * t))
+        pts.append((cx + x * size / 34, cy + y * size / 34))
+    return pts
+
+
 def broken_heart_picture(w, h):
     img = kit.canvas(w, h)
-    big = heart(180, 170)
-    left, right = kit.canvas(180, 170), kit.canvas(180, 170)
-    crack = [(90, 20), (80, 60), (100, 90), (78, 125), (90, 170)]
-    lm = kit.polygon_mask(180, 170, [(0, 0)] + crack + [(0, 170)])
-    left.paste(big, (0, 0), lm)
-    right.paste(big, (0, 0), kit.subtract(kit.mask_from(big), lm))
-    img.alpha_composite(left.rotate(8, center=(90, 150)), (10, 40))
-    img.alpha_composite(right.rotate(-8, center=(90, 150)), (24, 40))
+    whole = kit.polygon_mask(w, h, heart_points(w // 2, 120, 170))
+    crack = [(w // 2, 40), (w // 2 - 10, 80), (w // 2 + 10, 112), (w // 2 - 12, 150), (w // 2, 210)]
+    left_side = kit.polygon_mask(w, h, [(0, 0)] + crack + [(0, h)])
+    # Each half gets its own outline, so the crack reads as a clean break.
+    for side, dx, angle in ((kit.intersect(whole, left_side), -7, 6),
+                            (kit.subtract(whole, left_side), 7, -6)):
+        half = kit.canvas(w, h)
+        kit.shade_mask(half, side, (235, 50, 70), width=3, shadow=8, highlight=3)
+        half = half.rotate(angle, center=(w // 2, 210), resample=Image.NEAREST)
+        kit.composite(img, half, dx, 0)
     d = ImageDraw.Draw(img)
-    # Tears below, then an unhappy little cloud.
-    for (x, y) in ((60, 240), (150, 250), (105, 268)):
-        d.polygon([(x, y - 10), (x - 6, y + 2), (x + 6, y + 2)], fill=(120, 200, 255, 255))
-        d.ellipse((x - 6, y - 4, x + 6, y + 8), fill=(120, 200, 255, 255), outline=rgba(OUTLINE))
+    for (x, y) in ((70, 246), (144, 256), (107, 276)):
+        d.polygon([(x, y - 12), (x - 7, y + 1), (x + 7, y + 1)], fill=(120, 200, 255, 255), outline=rgba(OUTLINE))
+        d.ellipse((x - 7, y - 5, x + 7, y + 9), fill=(120, 200, 255, 255), outline=rgba(OUTLINE), width=2)
+        d.point((x - 2, y), fill=(230, 250, 255, 255))
     return img
 
 
