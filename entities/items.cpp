@@ -2,13 +2,13 @@
 
 #include "engine/progress.h"
 #include "entities/player.h"
+#include "entities/player_tuning.h"
 #include "world/world.h"
 
 const int kMaxLevelMoney = 999;
 const int kMaxLifeCount = 9;
-const int kMaxHealth = 3;
-const int kSpeedUpEffect = 0;
-const int kJetpackEffect = 1;
+// A refill tops health up to what the hero starts a level with.
+const int kMaxHealth = kStartHealth;
 
 Image moneyImage;
 Image oneUpImage;
