@@ -248,7 +248,11 @@ def sludge(w, h):
         for x in range(T):
             v = (math.sin(2 * math.pi * x / 32 + 2 * math.sin(2 * math.pi * y / 32))
                  + math.sin(2 * math.pi * y / 16 + math.sin(2 * math.pi * x / 16)))
-            px[x, y] = hi if v > 1.3 else mid if v > -0.2 else dark if v > -1.2 else deep
+            px[x, y] = mid if v > -0.4 else dark if v > -1.3 else deep
+    # Slow ripples on the goo, as on water, so it reads as a liquid.
+    for (x, y, n) in ((14, 3, 6), (1, 15, 5), (22, 21, 6)):
+        for i in range(n):
+            put(px, x + i, y, lighter(SLUDGE, 0.55) if 0 < i < n - 1 else hi)
     d = ImageDraw.Draw(img)
     for (x, y, s) in ((4, 5, 5), (20, 12, 6), (11, 22, 4), (25, 25, 3)):
         d.ellipse((x, y, x + s, y + s), fill=lighter(SLUDGE, 0.2), outline=darker(SLUDGE, 0.35))
