@@ -2,16 +2,19 @@
 
 #include "engine/state_manager.h"
 #include "screens/blank_screen.h"
+#include "screens/game_over.h"
+#include "screens/play_level.h"
+#include "screens/title_screen.h"
 
 namespace {
 BlankScreen viewMapScreen;
-BlankScreen playLevelScreen;
+PlayLevel playLevelScreen;
 BlankScreen customLevelScreen;
 BlankScreen levelEditorScreen;
-BlankScreen titleScreen;
+TitleScreen titleScreen;
 BlankScreen cutSceneScreen;
 BlankScreen levelSelectScreen;
-BlankScreen gameOverScreen;
+GameOver gameOverScreen;
 BlankScreen gamepadSetupScreen;
 BlankScreen shopScreen;
 BlankScreen endingScreen;

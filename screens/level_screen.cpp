@@ -1,0 +1,185 @@
+#include "screens/level_screen.h"
+
+#include "engine/engine.h"
+#include "engine/progress.h"
+#include "engine/state_manager.h"
+#include "entities/registry.h"
+#include "input/gamepad.h"
+#include "input/input.h"
+#include "screens/level_timer.h"
+#include "world/world.h"
+
+namespace {
+// Puts the 32x32 hero in the middle of the 640x480 view.
+const int kCameraOffsetX = 304;
+const int kCameraOffsetY = 224;
+const int kTitleFontSize = 30;
+const int kTextFontSize = 20;
+const int kPauseX = 195;
+const int kPauseY = 190;
+const int kCentreX = 320;
+const int kCharacterWidth = 20;
+
+bool StartHeld() { return IsKeyDown(SDLK_RETURN) || PadStart(); }
+
+bool Minimised() {
+  return inputEvent.type == SDL_ACTIVEEVENT && (inputEvent.active.state & SDL_APPACTIVE) &&
+         inputEvent.active.gain == 0;
+}
+}  // namespace
+
+void LevelScreen::Init() {
+  LoadWorld(currentLevelFile);
+  thePlayer = &player;
+  player.StartLevel(world.startX, world.startY);
+  CentreCamera();
+  levelTimer.Reset();
+  paused = false;
+  pauseKeyHeld = false;
+  pauseImage.Load("gfx/pause.png");
+  panelImage.Load("gfx/level_screen.png");
+  titleFont.Load("gfx/Fonts/Tumbo font.ttf", kTitleFontSize);
+  textFont.Load("gfx/Fonts/Tumbo font.ttf", kTextFontSize);
+  showingTitleCard = true;
+  titleCardFrames = 0;
+  showingResults = false;
+}
+
+void LevelScreen::CentreCamera() {
+  SetCamera(player.x - kCameraOffsetX, player.y - kCameraOffsetY);
+}
+
+void LevelScreen::HandleEvents() {
+  if (Minimised()) paused = true;
+  if (IsKeyDown(SDLK_ESCAPE)) SignalStateChange("TitleScreen");
+  if (showingResults) {
+    if (StartHeld()) LeaveResults();
+    return;
+  }
+  if (showingTitleCard) return;
+  if (PauseToggled()) return;
+  if (paused) return;
+  SteerPlayer();
+}
+
+// A held key toggles only once: the toggle waits for the key to be let go first.
+bool LevelScreen::PauseToggled() {
+  if (!StartHeld()) {
+    pauseKeyHeld = false;
+    return false;
+  }
+  if (pauseKeyHeld) return false;
+  paused = !paused;
+  pauseKeyHeld = true;
+  return true;
+}
+
+void LevelScreen::SteerPlayer() {
+  if (IsKeyDown(SDLK_RIGHT) || PadRight()) {
+    player.MoveRight();
+  } else if (IsKeyDown(SDLK_LEFT) || PadLeft()) {
+    player.MoveLeft();
+  } else {
+    player.StopWalking();
+  }
+  if (IsKeyDown(SDLK_UP) || PadJump()) {
+    if (player.airborne) {
+      player.JumpHold();
+    } else {
+      player.Jump();
+    }
+  }
+  if (IsKeyDown(SDLK_SPACE) || PadAction()) {
+    if (player.inTank) {
+      player.Fire();
+    } else {
+      player.JetpackBoost();
+    }
+  }
+}
+
+void LevelScreen::Logic() {
+  if (paused) return;
+  if (showingResults) {
+    ResultsLogic();
+  } else if (showingTitleCard) {
+    if (++titleCardFrames >= kTitleCardFrames) showingTitleCard = false;
+  } else {
+    PlayLogic();
+  }
+}
+
+void LevelScreen::PlayLogic() {
+  player.Update();
+  if (!player.alive) {
+    if (player.lifeCount <= 0) {
+      SignalStateChange("GameOver");
+      lives = kStartingLives;
+      return;
+    }
+    LoseLife();
+  }
+  UpdateActiveTiles();
+  UpdateEntities();
+  levelTimer.Tick();
+  if (world.levelComplete && !showingResults) {
+    showingResults = true;
+    FinishLevel();
+  }
+}
+
+// Every enemy and item goes back to its starting place, as if the level began again.
+void LevelScreen::LoseLife() {
+  player.Respawn();
+  CentreCamera();
+  ClearEntities();
+  ResetActiveTiles();
+  ReloadEntities();
+  --lives;
+}
+
+void LevelScreen::Render() {
+  if (showingTitleCard) {
+    DrawTitleCard();
+  } else if (showingResults) {
+    DrawResults();
+  } else {
+    DrawPlayView();
+  }
+  FlipScreen();
+}
+
+// A dying hero is drawn over the scenery so his fall stays visible.
+void LevelScreen::DrawPlayView() {
+  DrawWorldBack();
+  DrawEntities();
+  if (!player.dead) player.Draw();
+  DrawWorldFront();
+  if (player.dead) player.Draw();
+  player.DrawStatus();
+  if (paused) pauseImage.Draw(kPauseX, kPauseY);
+}
+
+void LevelScreen::DrawYellow(Font& font, const std::string& text, int x, int y) {
+  font.Draw(text, x, y, 255, 255, 0);
+}
+
+void LevelScreen::DrawCentred(const std::string& text, int y) {
+  DrawYellow(textFont, text, kCentreX - static_cast<int>(text.size()) * kCharacterWidth / 2, y);
+}
+
+void LevelScreen::DrawLevelStatistics() {
+  DrawYellow(textFont, "Time: " + std::to_string(levelTimer.Minutes()) + ":" + std::to_string(levelTimer.Seconds()),
+             20, 150);
+  DrawYellow(textFont, "Enemies killed: " + std::to_string(world.enemiesKilled), 20, 210);
+  DrawYellow(textFont, "Items grabbed: " + std::to_string(world.itemsGrabbed), 20, 270);
+}
+
+void LevelScreen::Cleanup() {
+  pauseImage.Free();
+  panelImage.Free();
+  titleFont.Free();
+  textFont.Free();
+  FreeWorld();
+  ClearEntities();
+}
