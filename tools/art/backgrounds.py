@@ -10,7 +10,7 @@ import math
 from PIL import ImageDraw
 
 import kit
-from kit import OUTLINE, rgba, darker, lighter, mix
+from kit import OUTLINE, rgba, darker, lighter
 
 W, H = 640, 480
 
@@ -55,19 +55,6 @@ def cloud(seed, scale, colour=(255, 255, 255), outline=(120, 150, 200)):
     circles.append((w // 2, h - int(h * 0.25) - 3, int(w * 0.32)))
     return blob_sprite(w, h, circles, colour, width=2, shadow=max(2, int(5 * scale)),
                        outline=outline)
-
-
-def scatter_wrapped(img, seed, count, make, y_range, min_gap=0):
-    """Places sprites along the layer at seeded positions, wrapping round."""
-    r = kit.rng(seed)
-    xs = []
-    for i in range(count):
-        x = int((i + r.uniform(0.1, 0.9)) * W / count)
-        xs.append(x)
-        sprite = make(r, i)
-        y = r.randint(*y_range)
-        kit.paste_wrapped(img, sprite, x - sprite.width // 2, y - sprite.height)
-    return xs
 
 
 def tree(r, trunk=(120, 80, 50), leaves=(70, 170, 60), size=1.0, round_crown=True):
@@ -119,15 +106,13 @@ def disc(img, cx, cy, r, colour, glow=None, outline=None, shadow=0):
                            width=2, shadow=shadow, highlight=2)
 
 
-def stripes_texture(base, period, seed, tilt=0.0):
-    """Gentle stripes for fields and dunes; whole periods across the width."""
-    img = kit.canvas(W, H)
-    px = img.load()
-    a, b = rgba(base), lighter(base, 0.12)
+def stripes_texture(base, period):
+    """Gentle furrows for fields: light bands every period rows."""
+    img = kit.canvas(W, H, base)
+    d = ImageDraw.Draw(img)
     for y in range(H):
-        for x in range(0, W):
-            v = math.sin(2 * math.pi * (y / period + tilt * x / W * 4))
-            px[x, y] = a if v < 0.6 else b
+        if math.sin(2 * math.pi * y / period) >= 0.6:
+            d.line([(0, y), (W - 1, y)], fill=lighter(base, 0.12))
     return img
 
 
@@ -151,7 +136,7 @@ def tumbo_far(w, h):
 
 def tumbo_mid(w, h):
     img = kit.canvas(W, H)
-    field = stripes_texture((98, 188, 72), 14, "tw-mid")
+    field = stripes_texture((98, 188, 72), 14)
     prof = hills(img, "tw-mid-hills", 330, [(2, 36), (3, 18), (6, 6)], (98, 188, 72),
                  width=2, shadow=8, texture=field)
     r = kit.rng("tw-mid-bushes")
@@ -477,7 +462,7 @@ def dome_hut(r, scale=1.0):
 
 def round_mid(w, h):
     img = kit.canvas(W, H)
-    field = stripes_texture((200, 120, 60), 18, "rw-mid")
+    field = stripes_texture((200, 120, 60), 18)
     prof = hills(img, "rw-mid-hills", 350, [(3, 30), (5, 10)], (200, 120, 60), width=2, shadow=8,
                  texture=field)
     r = kit.rng("rw-mid-trees")

@@ -74,30 +74,6 @@ def periodic_profile(width, seed, base, waves):
     return out
 
 
-def value_noise(w, h, seed, cell, wrap_x=True):
-    """Smooth noise in 0..1 as a list of rows; tiles horizontally when wrap_x."""
-    r = rng(seed)
-    gw = max(1, w // cell) if wrap_x else w // cell + 2
-    gh = h // cell + 2
-    grid = [[r.random() for _ in range(gw)] for _ in range(gh)]
-    rows = []
-    for y in range(h):
-        gy, fy = divmod(y / cell, 1)
-        gy = int(gy)
-        fy = fy * fy * (3 - 2 * fy)
-        row = []
-        for x in range(w):
-            gx, fx = divmod(x / cell, 1)
-            gx = int(gx)
-            fx = fx * fx * (3 - 2 * fx)
-            x0, x1 = gx % gw, (gx + 1) % gw
-            a = grid[gy][x0] + (grid[gy][x1] - grid[gy][x0]) * fx
-            b = grid[gy + 1][x0] + (grid[gy + 1][x1] - grid[gy + 1][x0]) * fx
-            row.append(a + (b - a) * fy)
-        rows.append(row)
-    return rows
-
-
 # ---------------------------------------------------------------- canvases
 
 def canvas(w, h, fill=CLEAR):
@@ -156,10 +132,6 @@ def erode(mask, r, wrap_x=False):
     return _morph(mask, r, ImageFilter.MinFilter, wrap_x)
 
 
-def dilate(mask, r, wrap_x=False):
-    return _morph(mask, r, ImageFilter.MaxFilter, wrap_x)
-
-
 def _morph(mask, r, kind, wrap_x):
     if r <= 0:
         return mask
@@ -181,10 +153,6 @@ def subtract(a, b):
 
 def intersect(a, b):
     return ImageChops.multiply(a, b)
-
-
-def union(a, b):
-    return ImageChops.lighter(a, b)
 
 
 # ---------------------------------------------------------------- cartoon shapes
@@ -303,18 +271,6 @@ def scatter(img, r, colours, count, box=None, size=(1, 1)):
         d.rectangle((x, y, x + size[0] - 1, y + size[1] - 1), fill=rgba(c))
 
 
-def clip_to(img, mask):
-    """Clears everything outside the mask."""
-    out = canvas(img.width, img.height)
-    out.paste(img, (0, 0), mask)
-    return out
-
-
-def downsample(img, w, h):
-    """Supersampled drawing: draw big, shrink with box filtering."""
-    return img.resize((w, h), Image.BOX)
-
-
 # ---------------------------------------------------------------- text
 
 _font_cache = {}
@@ -377,20 +333,6 @@ def gradient_text(img, xy, text, path, size, top, bottom, outline=OUTLINE, strok
     # A thin light line across the upper letters reads as gloss.
     gloss = intersect(m, subtract(m, shift(m, 0, 2)))
     fill_mask(img, gloss, lighter(top, 0.6))
-
-
-def wrap_lines(text, path, size, max_w):
-    words, lines, cur = text.split(), [], ""
-    for word in words:
-        trial = (cur + " " + word).strip()
-        if text_size(trial, path, size)[0] <= max_w or not cur:
-            cur = trial
-        else:
-            lines.append(cur)
-            cur = word
-    if cur:
-        lines.append(cur)
-    return lines
 
 
 # ---------------------------------------------------------------- panels

@@ -41,15 +41,6 @@ SHOP_ROWS_Y = (70, 270)
 
 # ---------------------------------------------------------------- shared pieces
 
-def text_picture(text, fill, w, h, size=None, outline=OUTLINE, path=kit.TUMBO_FONT, stroke=2):
-    """A word on a see-through picture, left-aligned and vertically centred."""
-    img = kit.canvas(w, h)
-    size = size or kit.fit_size(text, path, w - 2 * stroke - 2, h - 2, h, stroke)
-    kit.draw_text(img, (stroke + 1, h // 2), text, path, size, fill=fill, outline=outline,
-                  stroke=stroke, anchor="lm")
-    return img
-
-
 def window(w, h, title=None, base=PANEL_BLUE, title_colour=GOLD):
     """A dialog window with a title strip."""
     # Windows are drawn without a key, so the corners get the outline colour.
@@ -70,12 +61,6 @@ def inset(img, box, colour=PANEL_DARK):
     d.rectangle(box, fill=rgba(OUTLINE))
     d.rectangle((x0 + 1, y0 + 1, x1, y1), fill=lighter(colour, 0.25))
     d.rectangle((x0 + 1, y0 + 1, x1 - 1, y1 - 1), fill=rgba(colour))
-
-
-def opaque_backing(img, colour=PANEL_DARK):
-    out = kit.canvas(img.width, img.height, colour)
-    out.alpha_composite(img)
-    return out
 
 
 def scene(layer_fns, shift=0):

@@ -31,6 +31,7 @@ STEEL = (104, 132, 172)
 BELT = (52, 54, 62)
 DIRT = (196, 120, 64)
 DRY_GRASS = (214, 172, 74)
+WHITE_SOFT = (250, 250, 240)
 
 
 def put(px, x, y, c):
@@ -179,8 +180,6 @@ def spring_up(w, h):
         d.line([(x, 16), (x, 19)], fill=rgba(WHITE_SOFT))
     return img
 
-
-WHITE_SOFT = (250, 250, 240)
 
 
 def checkpoint(on):
