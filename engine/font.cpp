@@ -21,7 +21,9 @@ void Font::Draw(std::string text, Sint16 x, Sint16 y, Uint8 r, Uint8 g, Uint8 b)
   SDL_Color colour = {r, g, b, 0};
   SDL_Surface* rendered = TTF_RenderText_Solid(font, text.c_str(), colour);
   if (!rendered) return;
-  SDL_SetColorKey(rendered, SDL_SRCCOLORKEY, SDL_MapRGB(rendered->format, 0, 0, 0));
+  // Solid text keeps its background at palette index 0, in the inverse of the text colour; keying
+  // the entry nearest black would hide dark text (blue status text) and show a yellow box instead.
+  SDL_SetColorKey(rendered, SDL_SRCCOLORKEY, 0);
   SDL_Rect destination = MakeRect(x, y, 0, 0);
   SDL_BlitSurface(rendered, nullptr, screen, &destination);
   SDL_FreeSurface(rendered);

@@ -79,6 +79,22 @@ TEST_F(StatusDrawTest, OneHeartIsDrawnPerPointOfHealth) {
   EXPECT_FALSE(HeartAt(0));
 }
 
+TEST_F(StatusDrawTest, TheTextIsBlueOnTheSceneWithoutABox) {
+  hero.health = 0;
+  Draw();
+  int blue = 0;
+  int other = 0;
+  for (Uint32 pixel : Region(0, 0, 48, 20)) {
+    if (pixel == SDL_MapRGB(screen->format, 0, 0, 255)) {
+      ++blue;
+    } else if (pixel != SDL_MapRGB(screen->format, 0, 0, 0)) {
+      ++other;
+    }
+  }
+  EXPECT_GT(blue, 20);
+  EXPECT_EQ(0, other);
+}
+
 TEST_F(StatusDrawTest, ThePowerUpShowsItsIconAndABarAsWideAsWhatIsLeft) {
   hero.effectActive = false;
   Draw();
