@@ -129,7 +129,7 @@ class LevelFuzzTest : public ::testing::TestWithParam<unsigned> {
 TEST_P(LevelFuzzTest, MutatedLevelsLoadSafely) {
   std::string showcase = ReadFile(std::string(TUMBO_SOURCE_DIR) + "/tests/data/every_tile.level");
   ASSERT_FALSE(showcase.empty());
-  showcase.replace(0, showcase.find("\n40\n"), "gfx/none/1.png\ngfx/none/2.png\ngfx/none/3.png");
+  showcase.replace(0, showcase.find("\n44\n"), "gfx/none/1.png\ngfx/none/2.png\ngfx/none/3.png");
   const std::string seeds[] = {FuzzSeedLevel(), showcase};
   Mutator mutator(GetParam());
   std::mt19937 queries(GetParam() + 1);
