@@ -2,6 +2,7 @@
 
 #include "engine/state_manager.h"
 #include "screens/blank_screen.h"
+#include "screens/custom_level.h"
 #include "screens/game_over.h"
 #include "screens/play_level.h"
 #include "screens/title_screen.h"
@@ -9,7 +10,7 @@
 namespace {
 BlankScreen viewMapScreen;
 PlayLevel playLevelScreen;
-BlankScreen customLevelScreen;
+CustomLevel customLevelScreen;
 BlankScreen levelEditorScreen;
 TitleScreen titleScreen;
 BlankScreen cutSceneScreen;
