@@ -51,6 +51,7 @@ void TitleScreen::Init() {
   dialogTimer = 0;
   dialogDelay = kDialogDelay;
   dialogPurpose = kNoPurpose;
+  enterHeldOnEntry = IsKeyDown(SDLK_RETURN);
 }
 
 void TitleScreen::HandleEvents() {
@@ -87,10 +88,14 @@ void TitleScreen::HandlePad() {
 // event arrives; the counter turns that into one step per delay.
 void TitleScreen::HandleKeyboard() {
   if (keyCounter < keyDelay) ++keyCounter;
+  if (!IsKeyDown(SDLK_RETURN)) enterHeldOnEntry = false;
   if (inputEvent.type != SDL_KEYDOWN) return;
   const SDLKey key = inputEvent.key.keysym.sym;
   if (key == SDLK_RETURN) {
-    Choose();
+    // The Enter that left the previous screen is often still down, and its press is still the
+    // current event; the short wait the other screens make is not enough to stop it starting a
+    // new game at once, so a held Enter counts only after it has been let go.
+    if (!enterHeldOnEntry) Choose();
     return;
   }
   if (keyCounter < keyDelay) return;

@@ -34,6 +34,8 @@ class TitleScreen : public GameState {
   int dialogTimer = 0;
   int dialogDelay = kDialogDelay;
   int dialogPurpose = kNoPurpose;
+  // Enter was already down when the screen was entered and has not been let go since.
+  bool enterHeldOnEntry = false;
 
   void Init() override;
   void HandleEvents() override;

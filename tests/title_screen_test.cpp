@@ -151,3 +151,16 @@ TEST_F(TitleScreenTest, ExitEndsTheGame) {
   Press(SDLK_RETURN);
   EXPECT_FALSE(GameRunning);
 }
+
+TEST_F(TitleScreenTest, EnterStillHeldFromThePreviousScreenDoesNotStartAGame) {
+  screen.Cleanup();
+  Hold(SDLK_RETURN);
+  screen.Init();
+  Frames(30);
+  EXPECT_FALSE(stateManager.pending);
+
+  Release(SDLK_RETURN);
+  Frames(1);
+  Press(SDLK_RETURN);
+  EXPECT_EQ("PlayLevel", stateManager.pendingKey);
+}
