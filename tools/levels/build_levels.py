@@ -197,8 +197,9 @@ def convert(path):
             check_flying(path, grid, where, c, r)
         flags += name == "Flag"
         records.append(place(name, extras, c, r))
-    if flags != 1:
-        raise MapError("%s: the map needs exactly one flag, it has %d" % (path, flags))
+    # A level ends at its flag, or at a boss that ends it itself.
+    if flags > 1:
+        raise MapError("%s: the map has %d flags, a level ends at one" % (path, flags))
     return level.layers, grid, records
 
 

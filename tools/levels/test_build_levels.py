@@ -1,0 +1,111 @@
+"""Checks of the level converter: the exact file layout the game reads, where objects end up,
+and the mistakes in a map that must stop the build."""
+import os
+import subprocess
+import sys
+import tempfile
+import unittest
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import build_levels  # noqa: E402
+
+HEADER = """layer1 gfx/a.png
+layer2 gfx/b.png
+layer3 gfx/c.png
+tile . 0
+tile # 1
+tile B 5
+tile P 16
+entity c CircleMan 1
+entity u UFRO 0
+entity $ Money
+entity F Flag
+"""
+DATA = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "data")
+
+
+def convert(text):
+    with tempfile.NamedTemporaryFile("w", suffix=".map", delete=False) as source:
+        source.write(text)
+    try:
+        return build_levels.level_text(*build_levels.convert(source.name))
+    finally:
+        os.unlink(source.name)
+
+
+def tall_map(rows):
+    """A map whose first ten rows are empty sky, so a flagpole fits above the given rows."""
+    width = len(rows[0])
+    return HEADER + "section a\n" + "".join("|" + "." * width + "\n" for _ in range(10)) + \
+        "".join("|%s\n" % row for row in rows)
+
+
+class LayoutTest(unittest.TestCase):
+    def test_small_level_in_the_game_format(self):
+        text = convert(HEADER + "section a\n|$...\n|P.c.\n|####\n")
+        self.assertEqual(
+            "gfx/a.png\ngfx/b.png\ngfx/c.png\n4\n3\n0 0 0 0 \n16 0 0 0 \n1 1 1 1 \n"
+            "Money 5 8\nCircleMan 67 39 1\n", text)
+
+    def test_sections_join_left_to_right_and_objects_follow_columns(self):
+        text = convert(HEADER + "section a\n|..$\n|P..\n|###\nsection b\n|$.\n|.c\n|##\n")
+        lines = text.split("\n")
+        self.assertEqual(["5", "3"], lines[3:5])
+        self.assertEqual("0 0 0 0 0 ", lines[5])
+        self.assertEqual(["Money 69 8", "Money 101 8", "CircleMan 131 39 1"], lines[8:11])
+
+    def test_walker_stands_where_its_floor_test_finds_ground(self):
+        # y + h is the floor's top pixel row: the walker's own floor test looks there.
+        record = convert(HEADER + "section a\n|P.\n|.c\n|##\n").split("\n")[-2]
+        _, x, y, face = record.split()
+        self.assertEqual((35, 64 - 25, "1"), (int(x), int(y), face))
+
+    def test_flag_stands_on_the_ground(self):
+        text = convert(tall_map(["P...F....", "#########"]))
+        x, y = (int(v) for v in text.strip().split("\n")[-1].split()[1:])
+        self.assertEqual((128, 11 * 32 - 298), (x, y))
+
+
+class MistakeTest(unittest.TestCase):
+    def assertRefused(self, text, words):
+        with self.assertRaises(build_levels.MapError) as caught:
+            convert(text)
+        self.assertIn(words, str(caught.exception))
+
+    def test_map_mistakes_stop_the_build(self):
+        self.assertRefused(HEADER + "section a\n|P.X\n|###\n", "not in the legend")
+        self.assertRefused(HEADER + "section a\n|P..\n|##\n", "wide")
+        self.assertRefused(HEADER + "section a\n|...\n|###\n", "start marker")
+        self.assertRefused(HEADER + "section a\n|P.P\n|###\n", "start marker")
+        self.assertRefused(HEADER + "section a\n|P.c\n|##.\n", "no solid floor")
+        self.assertRefused(HEADER + "section a\n|P..\n|###\nsection b\n|..\n", "rows")
+
+    def test_flag_mistakes(self):
+        self.assertRefused(tall_map(["P.F...F..", "#########"]), "flags")
+        self.assertRefused(tall_map(["P...F....", "####....."]), "no solid floor")
+        self.assertRefused(tall_map(["P...F....", "#####...."]), "overhangs")
+        self.assertRefused(tall_map(["......B..", "P...F....", "#########"]), "runs into")
+
+    def test_saucer_needs_a_wall_on_each_side(self):
+        self.assertRefused(HEADER + "section a\n|B.u...\n|P.....\n|######\n", "flies off")
+        self.assertRefused(HEADER + "section a\n|..u..B\n|P.....\n|######\n", "flies off")
+        self.assertRefused(HEADER + "section a\n|B.uB\n|P...\n|####\n", "free cell")
+        convert(HEADER + "section a\n|B.u..B\n|P.....\n|######\n")
+
+
+class StoryLevelTest(unittest.TestCase):
+    def test_story_maps_build_the_same_files_every_time(self):
+        with tempfile.TemporaryDirectory() as first, tempfile.TemporaryDirectory() as second:
+            for out in (first, second):
+                subprocess.run([sys.executable, build_levels.__file__, DATA, out], check=True)
+            self.assertTrue(os.path.isdir(os.path.join(first, "Custom")))
+            names = sorted(name for name in os.listdir(first) if name.endswith(".level"))
+            self.assertIn("TumboWorld1.level", names)
+            self.assertIn("TumboWorld2.level", names)
+            for name in names:
+                with open(os.path.join(first, name)) as a, open(os.path.join(second, name)) as b:
+                    self.assertEqual(a.read(), b.read())
+
+
+if __name__ == "__main__":
+    unittest.main()
