@@ -1,6 +1,8 @@
 #include "engine/startup_loading.h"
 
 #include "editor/level_list_dialog.h"
+#include "enemies/blorp.h"
+#include "enemies/space_pirates.h"
 #include "enemies/tumbo_world.h"
 #include "engine/engine.h"
 #include "entities/hero_graphics.h"
@@ -23,6 +25,8 @@ const ArtModule kModules[] = {
     {LoadPlayerGraphics, FreePlayerGraphics},
     {LoadSpecialGraphics, FreeSpecialGraphics},
     {LoadTumboWorldGraphics, FreeTumboWorldGraphics},
+    {LoadBlorpGraphics, FreeBlorpGraphics},
+    {LoadSpacePiratesGraphics, FreeSpacePiratesGraphics},
     {LoadItemGraphics, FreeItemGraphics},
     {LoadDialogGraphics, FreeDialogGraphics},
 };

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "enemies/blorp.h"
+#include "enemies/space_pirates.h"
 #include "enemies/tumbo_world.h"
 #include "entities/items.h"
 #include "world/flag.h"
@@ -35,6 +37,12 @@ const FactoryEntry kFactory[] = {
     {"Flag", Make<Flag, 2>},
     {"CircleMan", Make<CircleMan, 3>},
     {"UFRO", Make<UFRO, 3>},
+    {"SmallBlorp", Make<SmallBlorp, 3>},
+    {"MediumBlorp", Make<MediumBlorp, 3>},
+    {"LargeBlorp", Make<LargeBlorp, 3>},
+    {"Smashy", Make<Smashy, 2>},
+    {"Pirate", Make<Pirate, 3>},
+    {"Tank", Make<Tank, 2>},
     {"Money", Make<Money, 2>},
     {"OneUp", Make<OneUp, 2>},
     {"DrVim", Make<DrVim, 2>},

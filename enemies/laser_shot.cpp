@@ -1,0 +1,84 @@
+#include "enemies/laser_shot.h"
+
+#include <algorithm>
+
+#include "engine/engine.h"
+#include "engine/rect.h"
+#include "entities/player.h"
+#include "world/world.h"
+
+const int kLargeShot = 1;
+const int kSmallShotSize = 7;
+const int kLargeShotSize = 12;
+const int kShotSpeed = 5;
+const int kLargeShotLaunchVy = -1;
+const int kLargeShotMaxVy = 10;  // either way
+
+Image laserShotImages[2];
+
+LaserShot::LaserShot() {
+  w = kSmallShotSize;
+  h = kSmallShotSize;
+  typeName = "LaserShot";
+  Kill();
+}
+
+void LaserShot::Fire(int px, int py, int direction, int kind) {
+  active = true;
+  x = px;
+  y = py;
+  this->direction = direction;
+  this->kind = kind;
+  const bool large = kind == kLargeShot;
+  vy = large ? kLargeShotLaunchVy : 0;
+  w = large ? kLargeShotSize : kSmallShotSize;
+  h = w;
+}
+
+void LaserShot::Kill() { active = false; }
+
+void LaserShot::Update() {
+  if (!active) return;
+  Collide();
+  if (!active) return;
+  Fly();
+  if (!active) return;
+  if (kind == kLargeShot) Bounce();
+  if (OutOfView()) Kill();
+}
+
+void LaserShot::Fly() {
+  y -= vy;
+  if (direction == 0) {
+    x -= kShotSpeed;
+    if (IsSolidAt(x, y)) Kill();
+  } else {
+    x += kShotSpeed;
+    if (IsSolidAt(x + w, y)) Kill();
+  }
+}
+
+void LaserShot::Bounce() {
+  vy = std::clamp(vy - 1, -kLargeShotMaxVy, kLargeShotMaxVy);
+  if (IsSolidAt(x + w / 2, y + h)) vy = -vy;
+}
+
+bool LaserShot::OutOfView() const {
+  return x + w < world.cameraX || x > world.cameraX + kScreenWidth || y + h < world.cameraY ||
+         y > world.cameraY + kScreenHeight;
+}
+
+void LaserShot::Collide() {
+  if (!thePlayer || thePlayer->dead) return;
+  if (!RectsOverlap(thePlayer->Rect(), EntityRect())) return;
+  if (!thePlayer->inTank) thePlayer->Hurt();
+  Kill();
+}
+
+void LaserShot::Draw() {
+  if (active) laserShotImages[kind].Draw(x - world.cameraX, y - world.cameraY);
+}
+
+void LaserShot::WriteLevelLine(std::ostream& out) { (void)out; }
+
+void LaserShot::Animate() {}

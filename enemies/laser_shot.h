@@ -1,0 +1,34 @@
+#pragma once
+#include <ostream>
+
+#include "engine/image.h"
+#include "entities/game_object.h"
+
+// A laser bolt, owned by the enemy that fires it. Not an enemy itself: it is never counted and
+// never killed, only ended.
+class LaserShot : public Entity {
+ public:
+  int direction = 0;  // 0 flying left, 1 flying right
+  int kind = 0;       // 0 small and straight, 1 large, falling and bouncing
+  int vy = 0;         // upward positive
+
+  LaserShot();
+  // Starts the bolt at (px, py); a bolt still in flight simply starts over.
+  void Fire(int px, int py, int direction, int kind);
+  // Ends the bolt.
+  void Kill() override;
+  void Update() override;
+  void Draw() override;
+  // Bolts are not part of the level file.
+  void WriteLevelLine(std::ostream& out) override;
+  void Animate() override;
+  // The hit: hurts a hero on foot, not one in a tank, and ends the bolt either way.
+  void Collide() override;
+
+ private:
+  void Fly();
+  void Bounce();
+  bool OutOfView() const;
+};
+
+extern Image laserShotImages[2];  // [kind]
