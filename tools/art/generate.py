@@ -84,9 +84,9 @@ def fail(message):
     sys.exit("generate.py: " + message)
 
 
-def collect_drawers(allow_missing):
+def collect_drawers(allow_missing, modules=None):
     drawers, owner = {}, {}
-    for name in MODULES:
+    for name in modules or MODULES:
         try:
             module = importlib.import_module(name)
         except ModuleNotFoundError as e:
@@ -100,6 +100,16 @@ def collect_drawers(allow_missing):
                 fail(f"{path} is drawn by both {owner[path]} and {name}")
             drawers[path], owner[path] = fn, name
     return drawers, owner
+
+
+def check_drawers(entries, drawers, owner):
+    """A drawer for a path the game never loads is a typo or a stale name."""
+    listed = {e.path: e for e in entries}
+    for path in sorted(drawers):
+        if path not in listed:
+            fail(f"{owner[path]} draws {path}, which the manifest does not list")
+        if listed[path].kind == "font":
+            fail(f"{owner[path]} draws {path}, which is a font")
 
 
 def to_key(img):
@@ -247,12 +257,7 @@ def main():
 
     entries = read_manifest(os.path.join(HERE, "manifest.txt"))
     drawers, owner = collect_drawers(args.allow_missing)
-    listed = {e.path: e for e in entries}
-    for path in sorted(drawers):
-        if path not in listed:
-            fail(f"{owner[path]} draws {path}, which the manifest does not list")
-        if listed[path].kind == "font":
-            fail(f"{owner[path]} draws {path}, which is a font")
+    check_drawers(entries, drawers, owner)
 
     pictures = []
     for entry in entries:

@@ -353,8 +353,9 @@ def panel(w, h, base, radius=10, border=3, outline=OUTLINE, rim=None):
 
 
 def button(w, h, base, label=None, icon=None, radius=4, text_colour=WHITE, path=None):
-    """A small raised button with a text label or an icon drawing function."""
-    img = canvas(w, h)
+    """A small raised button with a text label or an icon drawing function.
+    Buttons are drawn without a colour key, so the corners get the outline colour."""
+    img = canvas(w, h, OUTLINE)
     d = ImageDraw.Draw(img)
     dark, mid, hi = shades(base)
     d.rounded_rectangle((0, 0, w - 1, h - 1), radius=radius, fill=rgba(OUTLINE))

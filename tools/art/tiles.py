@@ -439,7 +439,8 @@ def conveyor(direction, frame):
 def dirt_top(w, h):
     """Dirt with a dry grass cap, for surfaces."""
     img = kit.canvas(w, h)
-    earth_body(img, 6, "dirt-top", DIRT)
+    # The soil starts under the shallowest dip of the cap, so no gap is left.
+    earth_body(img, 2, "dirt-top", DIRT)
     px = img.load()
     dark, mid, hi = kit.shades(DRY_GRASS)
     for x in range(T):
