@@ -194,7 +194,7 @@ def png_bytes(img):
     return buf.getvalue()
 
 
-def contact_sheet(pictures, target, width=1900):
+def contact_sheet(pictures, target, width=1960):
     """Every picture at its own size on a grey checker (so the keyed parts
     show as see-through), its path below it, packed in rows."""
     label_font = kit.font(kit.EDITOR_FONT, 10)
