@@ -40,7 +40,6 @@ int Facing(int recorded) { return recorded == 0 ? 0 : 1; }
 int ToggledFrame(int frame) { return frame == 0 ? 1 : 0; }
 }  // namespace
 
-
 CircleMan::CircleMan(int x, int y, int direction) : direction(Facing(direction)) {
   this->x = x;
   this->y = y;
@@ -106,7 +105,6 @@ void CircleMan::Collide() { TouchPlayer(); }
 void CircleMan::Draw() { circleManFrames[direction][frame].Draw(x - world.cameraX, y - world.cameraY); }
 
 void CircleMan::WriteLevelLine(std::ostream& out) { WriteRecord(out, {direction}); }
-
 
 UFRO::UFRO(int x, int y, int direction) : direction(Facing(direction)) {
   this->x = x;
@@ -217,7 +215,6 @@ void UFRO::Draw() {
 }
 
 void UFRO::WriteLevelLine(std::ostream& out) { WriteRecord(out, {direction}); }
-
 
 bool LoadTumboWorldGraphics() {
   if (!grassImage.Load("gfx/Tiles/TumboWorld/grass.png")) return false;

@@ -162,20 +162,6 @@ TEST_F(ItemsTest, LevelRecordsHoldNameAndPlaceOnly) {
   EXPECT_EQ(world.itemCount, 10);
 }
 
-TEST_F(ItemsTest, EachItemHasItsOwnPickupBox) {
-  const struct {
-    const char* name;
-    int w, h;
-  } kBoxes[] = {{"Money", 22, 15}, {"OneUp", 20, 20}, {"DrVim", 15, 20}, {"EnergyDrink", 15, 20}, {"JetPack", 27, 27}};
-  for (const auto& box : kBoxes) {
-    std::istringstream record("0 0");
-    std::unique_ptr<GameObject> item(CreateEntity(box.name, record));
-    ASSERT_TRUE(item) << box.name;
-    EXPECT_EQ(item->w, box.w) << box.name;
-    EXPECT_EQ(item->h, box.h) << box.name;
-  }
-}
-
 TEST_F(ItemsTest, ItemGraphicsLoadInOrderAndATakenItemIsNotDrawn) {
   StartHeadless();
   EnterGameDir();

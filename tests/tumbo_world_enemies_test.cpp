@@ -163,22 +163,6 @@ TEST_F(TumboWorldTest, KilledCircleManIsSquashedForThirtyFramesThenFlatAndCounte
   EXPECT_EQ(walker.x, restX);
 }
 
-TEST_F(TumboWorldTest, CircleManIsStompedFromAboveAndHurtsOnTheGround) {
-  BuildWorld(kFlatLevel);
-  CircleMan walker(320, StandingY(4, 25), 0);
-  StandLeftOf(walker);
-  walker.Update();
-  EXPECT_EQ(hero.health, 2);
-  EXPECT_TRUE(walker.active);
-
-  CircleMan other(500, StandingY(4, 25), 0);
-  FallOnto(other);
-  other.Update();
-  EXPECT_FALSE(other.active);
-  EXPECT_GT(hero.vy, 0) << "the stomp bounces the hero";
-  EXPECT_EQ(world.enemiesKilled, 1);
-}
-
 TEST_F(TumboWorldTest, AKilledCircleManIsStillDrawn) {
   StartHeadless();
   EnterGameDir();
@@ -369,20 +353,6 @@ TEST_F(TumboWorldTest, LevelRecordsCarryTheDirectionAndReadBackTheSame) {
   }
   EXPECT_EQ(again.str(), records);
   EXPECT_EQ(world.enemyCount, 4);
-
-  std::istringstream walker("3 4 1");
-  std::unique_ptr<GameObject> made(CreateEntity("CircleMan", walker));
-  auto* circleMan = dynamic_cast<CircleMan*>(made.get());
-  ASSERT_TRUE(circleMan);
-  EXPECT_EQ(circleMan->direction, 1);
-  EXPECT_EQ(circleMan->w, 25);
-  EXPECT_EQ(circleMan->h, 25);
-  EXPECT_TRUE(circleMan->snapToGround);
-  std::istringstream saucerRecord("3 4 1");
-  std::unique_ptr<GameObject> saucer(CreateEntity("UFRO", saucerRecord));
-  EXPECT_EQ(saucer->w, 40);
-  EXPECT_EQ(saucer->h, 30);
-  EXPECT_FALSE(saucer->snapToGround);
 }
 
 TEST_F(TumboWorldTest, GraphicsFailOnlyForAMissingTilePicture) {
