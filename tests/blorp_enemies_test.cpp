@@ -6,12 +6,11 @@
 #include <string>
 
 #include "enemies/blorp.h"
-#include "engine/engine.h"
+#include "enemy_art.h"
 #include "engine/rect.h"
 #include "entities/player.h"
 #include "entities/registry.h"
 #include "hero_test_world.h"
-#include "support/headless.h"
 #include "world/entity_factory.h"
 #include "world/tile_images.h"
 
@@ -294,38 +293,22 @@ TEST_F(BlorpTest, ASplitBlorpIsDrawnAsItsChildrenOnly) {
     large.children[i].y = 300;
   }
   world.cameraX = world.cameraY = 0;
-  const Uint32 background = SDL_MapRGB(screen->format, 0, 0, 0);
-  SDL_FillRect(screen, nullptr, background);
+  BlankScreen();
   large.Draw();
-  auto drawnIn = [&](int left, int top, int size) {
-    int drawn = 0;
-    for (int y = top; y < top + size; ++y) {
-      for (int x = left; x < left + size; ++x) drawn += static_cast<Uint32*>(screen->pixels)[y * screen->pitch / 4 + x] != background;
-    }
-    return drawn;
-  };
-  EXPECT_EQ(drawnIn(100, 50, 50), 0);
-  for (int i = 0; i < 3; ++i) EXPECT_GT(drawnIn(200 + 100 * i, 300, 35), 0) << i;
+  EXPECT_EQ(DrawnPixels(100, 50, 50, 50), 0);
+  for (int i = 0; i < 3; ++i) EXPECT_GT(DrawnPixels(200 + 100 * i, 300, 35, 35), 0) << i;
   FreeBlorpGraphics();
 }
 
 TEST_F(BlorpTest, GraphicsFailAtAnyMissingPictureAndKeyOnlyTheJellyAndTheBlorps) {
-  StartHeadless();
-  const fs::path art = fs::path(EnterGameDir()) / "gfx";
-  const fs::path source = fs::read_symlink(art);
-  fs::remove(art);
-  for (const char* folder : {"Tiles/Blorp/Jelly", "Tiles/Blorp/Sludge", "Entities/Blorp/Small_blorp",
-                             "Entities/Blorp/Medium_blorp", "Entities/Blorp/Large_blorp", "Entities/Blorp/Smashy"}) {
-    fs::create_directories(art / folder);
-    for (fs::directory_iterator it(source / folder); it != fs::directory_iterator(); ++it) {
-      fs::copy_file(it->path(), art / folder / it->path().filename());
-    }
-  }
-  fs::remove(art / "Entities/Blorp/Smashy/1.png");
+  const fs::path source =
+      EnterGameDirWithArt({"Tiles/Blorp/Jelly", "Tiles/Blorp/Sludge", "Entities/Blorp/Small_blorp",
+                           "Entities/Blorp/Medium_blorp", "Entities/Blorp/Large_blorp", "Entities/Blorp/Smashy"});
+  fs::remove("gfx/Entities/Blorp/Smashy/1.png");
   EXPECT_FALSE(LoadBlorpGraphics());
   EXPECT_TRUE(largeBlorpFrames[1][3].IsLoaded());
 
-  fs::copy_file(source / "Entities/Blorp/Smashy/1.png", art / "Entities/Blorp/Smashy/1.png");
+  fs::copy_file(source / "Entities/Blorp/Smashy/1.png", "gfx/Entities/Blorp/Smashy/1.png");
   ASSERT_TRUE(LoadBlorpGraphics());
   EXPECT_TRUE(jellyImages[3].surface->flags & SDL_SRCCOLORKEY);
   EXPECT_TRUE(smallBlorpFrames[0][0].surface->flags & SDL_SRCCOLORKEY);

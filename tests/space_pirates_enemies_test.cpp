@@ -7,11 +7,10 @@
 
 #include "enemies/laser_shot.h"
 #include "enemies/space_pirates.h"
-#include "engine/engine.h"
+#include "enemy_art.h"
 #include "entities/player.h"
 #include "entities/registry.h"
 #include "hero_test_world.h"
-#include "support/headless.h"
 #include "world/entity_factory.h"
 #include "world/tile_images.h"
 
@@ -329,48 +328,31 @@ TEST_F(SpacePiratesTest, ADrivenTankAndADeadPiratesBoltAreNotDrawn) {
   StartHeadless();
   EnterGameDir();
   ASSERT_TRUE(LoadSpacePiratesGraphics());
-  const Uint32 background = SDL_MapRGB(screen->format, 0, 0, 0);
-  auto drawnIn = [&](int left, int top, int width, int height) {
-    int drawn = 0;
-    for (int y = top; y < top + height; ++y) {
-      for (int x = left; x < left + width; ++x) drawn += static_cast<Uint32*>(screen->pixels)[y * screen->pitch / 4 + x] != background;
-    }
-    return drawn;
-  };
   Tank tank(100, 50);
   tank.occupied = true;
   Pirate pirate(400, 300, 0);
   pirate.shot.Fire(300, 300, 0, 0);
   pirate.Kill();
-  SDL_FillRect(screen, nullptr, background);
+  BlankScreen();
   tank.Draw();
   pirate.Draw();
-  EXPECT_EQ(drawnIn(100, 50, 150, 100), 0);
-  EXPECT_EQ(drawnIn(300, 300, 7, 7), 0);
-  EXPECT_GT(drawnIn(400, 300, 40, 40), 0);
+  EXPECT_EQ(DrawnPixels(100, 50, 150, 100), 0);
+  EXPECT_EQ(DrawnPixels(300, 300, 7, 7), 0);
+  EXPECT_GT(DrawnPixels(400, 300, 40, 40), 0);
   tank.occupied = false;
   tank.Draw();
-  EXPECT_GT(drawnIn(100, 50, 150, 100), 0);
+  EXPECT_GT(DrawnPixels(100, 50, 150, 100), 0);
   FreeSpacePiratesGraphics();
 }
 
 TEST_F(SpacePiratesTest, GraphicsFailOnlyForTheShipFloorOrABolt) {
-  StartHeadless();
-  const fs::path art = fs::path(EnterGameDir()) / "gfx";
-  const fs::path source = fs::read_symlink(art);
-  fs::remove(art);
-  for (const char* folder : {"Tiles/SpacePirate", "Tiles/SpacePirate/Bomb trap", "Entities/SpacePirate/Pirate",
-                             "Entities/SpacePirate/Laser Shot", "Entities/SpacePirate/Tank"}) {
-    fs::create_directories(art / folder);
-    for (fs::directory_iterator it(source / folder); it != fs::directory_iterator(); ++it) {
-      if (fs::is_regular_file(it->path())) fs::copy_file(it->path(), art / folder / it->path().filename());
-    }
-  }
-  const fs::path large = art / "Entities/SpacePirate/Laser Shot/large.png";
-  fs::rename(large, art / "large.png");
+  EnterGameDirWithArt({"Tiles/SpacePirate", "Tiles/SpacePirate/Bomb trap", "Entities/SpacePirate/Pirate",
+                       "Entities/SpacePirate/Laser Shot", "Entities/SpacePirate/Tank"});
+  const char* large = "gfx/Entities/SpacePirate/Laser Shot/large.png";
+  fs::rename(large, "large.png");
   EXPECT_FALSE(LoadSpacePiratesGraphics());
-  fs::rename(art / "large.png", large);
-  fs::remove(art / "Entities/SpacePirate/Tank/4.png");
+  fs::rename("large.png", large);
+  fs::remove("gfx/Entities/SpacePirate/Tank/4.png");
   EXPECT_TRUE(LoadSpacePiratesGraphics()) << "a missing tank frame only stays blank";
   EXPECT_FALSE(tankFrames[4].IsLoaded());
   EXPECT_FALSE(shipFloorImage.surface->flags & SDL_SRCCOLORKEY);
