@@ -221,7 +221,7 @@ void RouteRun::Frame(const RouteKeys& keys, bool render) {
 
 bool RouteRun::Completed() const { return world.levelComplete; }
 
-const Player& RouteRun::Hero() const { return playScreen.player; }
+Player& RouteRun::Hero() const { return playScreen.player; }
 
 void RouteRun::Finish() {
   HoldKeys(RouteKeys());

@@ -79,7 +79,7 @@ class RouteRun {
   // Holds the keys, then runs HandleEvents, Logic and (if asked) Render of the play screen.
   void Frame(const RouteKeys& keys, bool render);
   bool Completed() const;
-  const Player& Hero() const;
+  Player& Hero() const;
   void Finish();
 };
 

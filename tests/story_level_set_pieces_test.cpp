@@ -1,0 +1,80 @@
+// The set pieces of the Tumbo World levels that a route may skip: each level's UFRO shell has to
+// reach the walkers below it and end in the spikes, not slide back at the hero.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "enemies/tumbo_world.h"
+#include "entities/player.h"
+#include "entities/registry.h"
+#include "screens/level_screen.h"
+#include "support/route_player.h"
+#include "world/world.h"
+
+namespace {
+const int kTile = 32;
+const int kShellFrames = 900;
+
+UFRO* SaucerNearColumn(int column) {
+  UFRO* nearest = nullptr;
+  for (GameObject* object : entityList) {
+    UFRO* saucer = dynamic_cast<UFRO*>(object);
+    if (saucer && (!nearest || std::abs(saucer->x - column * kTile) < std::abs(nearest->x - column * kTile))) {
+      nearest = saucer;
+    }
+  }
+  return nearest;
+}
+
+struct ShellResult {
+  int killed = 0;
+  int walkersLeft = 0;
+  bool heroHurt = false;
+  bool shellInPit = false;  // resting on the level's bottom row, under the spikes
+};
+
+// Drops the hero onto the saucer just left of its centre, so the landed shell is kicked to the
+// right, and then keeps his hands off the keys.
+ShellResult StompAndKick(int story, int saucerColumn) {
+  RouteRun run;
+  run.Start(story);
+  while (run.frame < LevelScreen::kTitleCardFrames) run.Frame(RouteKeys(), false);
+  UFRO* saucer = SaucerNearColumn(saucerColumn);
+  ShellResult result;
+  if (!saucer) return result;
+  Player& hero = run.Hero();
+  hero.x = saucer->x - 20;
+  hero.y = saucer->y - hero.h - 1;
+  hero.airborne = true;
+  hero.vy = -1;
+  SetCamera(hero.x - 304, hero.y - 224);
+  const int killedBefore = world.enemiesKilled;
+  for (int i = 0; i < kShellFrames; ++i) run.Frame(RouteKeys(), false);
+  result.killed = world.enemiesKilled - killedBefore;
+  for (GameObject* object : entityList) {
+    if (dynamic_cast<CircleMan*>(object) && object->active && std::abs(object->x - saucer->x) < 20 * kTile) {
+      ++result.walkersLeft;
+    }
+  }
+  result.heroHurt = run.outcome.hurts > 0 || run.outcome.deaths > 0;
+  result.shellInPit = saucer->y + saucer->h >= (world.height - 1) * kTile;
+  run.Finish();
+  return result;
+}
+}  // namespace
+
+TEST(StoryLevelSetPieces, FirstLevelShellClearsTheThreeWalkersBelowIt) {
+  const ShellResult result = StompAndKick(0, 200);
+  EXPECT_EQ(1 + 3, result.killed);
+  EXPECT_EQ(0, result.walkersLeft);
+  EXPECT_FALSE(result.heroHurt);
+  EXPECT_TRUE(result.shellInPit);
+}
+
+TEST(StoryLevelSetPieces, SecondLevelShellClearsTheRowOfFourWalkers) {
+  const ShellResult result = StompAndKick(1, 97);
+  EXPECT_EQ(1 + 4, result.killed);
+  EXPECT_EQ(0, result.walkersLeft);
+  EXPECT_FALSE(result.heroHurt);
+  EXPECT_TRUE(result.shellInPit);
+}
