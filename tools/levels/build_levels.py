@@ -26,6 +26,8 @@ TILE = 32
 # the two belts and the two dirts.
 SOLID_CODES = {1, 5, 7, 9, 10, 11, 12, 13, 14, 15}
 START_CODE = 16
+# Tiles that end a life on touch: spikes and sludge.
+DEADLY_CODES = {2, 8}
 
 # Collision boxes of the placeable objects.
 SIZES = {
@@ -128,6 +130,19 @@ def join_sections(path, level):
     return rows, origin
 
 
+def check_floor(path, grid, origin):
+    """Below the level nothing is solid and nothing kills: a hero who drops out of the bottom
+    would fall for ever. Every cell of the bottom row has to catch him or end the life."""
+    if not grid:
+        return
+    bottom = len(grid) - 1
+    for col, code in enumerate(grid[bottom]):
+        if code not in SOLID_CODES and code not in DEADLY_CODES:
+            line_number, column = origin[bottom][col]
+            raise MapError("%s:%d: column %d: a hole in the bottom row, the hero would fall out of the level"
+                           % (path, line_number, column))
+
+
 def place(name, extras, col, row):
     w, h = SIZES[name]
     if name in STANDING:
@@ -181,6 +196,7 @@ def convert(path):
                 line_number, column = origin[r][c]
                 raise MapError("%s:%d: column %d: %r is not in the legend" % (path, line_number, column, char))
         grid.append(codes)
+    check_floor(path, grid, origin)
     starts = [(c, r) for r, codes in enumerate(grid) for c, code in enumerate(codes) if code == START_CODE]
     if len(starts) != 1:
         raise MapError("%s: the map needs exactly one start marker, it has %d" % (path, len(starts)))

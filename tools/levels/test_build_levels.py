@@ -77,13 +77,14 @@ class MistakeTest(unittest.TestCase):
         self.assertRefused(HEADER + "section a\n|P..\n|##\n", "wide")
         self.assertRefused(HEADER + "section a\n|...\n|###\n", "start marker")
         self.assertRefused(HEADER + "section a\n|P.P\n|###\n", "start marker")
-        self.assertRefused(HEADER + "section a\n|P.c\n|##.\n", "no solid floor")
+        self.assertRefused(HEADER + "section a\n|P.c\n|##.\n|###\n", "no solid floor")
         self.assertRefused(HEADER + "section a\n|P..\n|###\nsection b\n|..\n", "rows")
+        self.assertRefused(HEADER + "section a\n|P..\n|#.#\n", "bottom row")
 
     def test_flag_mistakes(self):
         self.assertRefused(tall_map(["P.F...F..", "#########"]), "flags")
-        self.assertRefused(tall_map(["P...F....", "####....."]), "no solid floor")
-        self.assertRefused(tall_map(["P...F....", "#####...."]), "overhangs")
+        self.assertRefused(tall_map(["P...F....", "####.....", "#########"]), "no solid floor")
+        self.assertRefused(tall_map(["P...F....", "#####....", "#########"]), "overhangs")
         self.assertRefused(tall_map(["......B..", "P...F....", "#########"]), "runs into")
 
     def test_saucer_needs_a_wall_on_each_side(self):
