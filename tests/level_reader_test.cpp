@@ -185,3 +185,44 @@ TEST(EntityFactoryTest, BuildsAFlagFromItsRecordAndNothingFromOtherWords) {
   EXPECT_EQ(CreateEntity("Flag", shortRecord), nullptr);
   EXPECT_TRUE(shortRecord.fail());
 }
+
+TEST_F(LevelReaderTest, ConstructorsCountEnemiesAndItemsAgainOnEveryReload) {
+  WriteText("counted.level",
+            LevelText(4, 3, kSmallRows, "Money 10 10\nCircleMan 40 40 0\nMoney 20 10\nSmashy 90 0\nFlag 100 0\n"));
+  ASSERT_TRUE(LoadWorld("counted.level"));
+  EXPECT_EQ(world.itemCount, 2);
+  EXPECT_EQ(world.enemyCount, 1);
+  ClearEntities();
+  ReloadEntities();
+  EXPECT_EQ(entityList.size(), 5u);
+  EXPECT_EQ(world.itemCount, 4);
+  EXPECT_EQ(world.enemyCount, 2);
+}
+
+TEST_F(LevelReaderTest, TheShowcaseLevelLoadsEveryKindAndItsObjects) {
+  ASSERT_TRUE(LoadWorld(std::string(TUMBO_SOURCE_DIR) + "/tests/data/every_tile.level"));
+  std::vector<std::string> names;
+  for (GameObject* object : entityList) names.push_back(object->typeName);
+  EXPECT_EQ(names, (std::vector<std::string>{"Money", "Money", "OneUp", "CircleMan", "UFRO", "Flag"}));
+  bool seen[17] = {};
+  for (int row = 0; row < world.height; ++row) {
+    for (int col = 0; col < world.width; ++col) {
+      Tile* tile = GetTile(col, row);
+      if (dynamic_cast<GrassTile*>(tile)) seen[1] = true;
+      if (dynamic_cast<SpikesTile*>(tile)) seen[2] = true;
+      if (dynamic_cast<WaterTile*>(tile)) seen[3] = true;
+      if (dynamic_cast<SpringTile*>(tile)) seen[4] = true;
+      if (dynamic_cast<BrickTile*>(tile)) seen[5] = true;
+      if (dynamic_cast<CheckpointTile*>(tile)) seen[6] = true;
+      if (dynamic_cast<JellyTile*>(tile)) seen[7] = true;
+      if (dynamic_cast<SludgeTile*>(tile)) seen[8] = true;
+      if (dynamic_cast<ShipFloorTile*>(tile)) seen[9] = true;
+      if (dynamic_cast<BombTrapTile*>(tile)) seen[10] = true;
+      if (dynamic_cast<SteelTile*>(tile)) seen[11] = true;
+      if (auto* belt = dynamic_cast<ConveyorTile*>(tile)) seen[12 + belt->direction] = true;
+      if (auto* dirt = dynamic_cast<DirtTile*>(tile)) seen[14 + dirt->variant] = true;
+      if (dynamic_cast<StartTile*>(tile)) seen[16] = true;
+    }
+  }
+  for (int code = 1; code <= 16; ++code) EXPECT_TRUE(seen[code]) << code;
+}
