@@ -3,6 +3,7 @@
 std::vector<GameObject*> entityList;
 std::vector<std::pair<int*, int*>> kickedShells;
 
+// A record the factory could not build must not leave a null in the list every frame walks.
 void AddEntity(GameObject* object) {
   if (object) entityList.push_back(object);
 }

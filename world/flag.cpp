@@ -30,6 +30,7 @@ Flag::Flag(int x, int y) {
 }
 
 void Flag::Collide() {
+  // Screens that run a level's objects without a hero (the world map) leave thePlayer null.
   if (!thePlayer || thePlayer->dead || touched == 1) return;
   const SDL_Rect hero = thePlayer->Rect();
   if (!RectsOverlap(hero, EntityRect()) || !thePlayer->airborne || thePlayer->vy >= 0) return;
