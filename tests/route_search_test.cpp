@@ -12,6 +12,7 @@
 #include <fstream>
 #include <iostream>
 
+#include "engine/progress.h"
 #include "entities/player.h"
 #include "support/route_player.h"
 
@@ -176,6 +177,10 @@ TEST(Routes, DISABLED_Search) {
   route.hasExpected = true;
   if (const char* out = std::getenv("TUMBO_ROUTE_OUT")) {
     std::ofstream file(out);
+    file << "# A way through \"" << storyLevelTitles[route.story]
+         << "\" that the route search found over the real game code;\n"
+            "# the route test replays it and compares the statistics at the flag. Frames count\n"
+            "# from the start of the play screen, the 200 frames of the title card included.\n";
     WriteRoute(file, route);
   }
   WriteRoute(std::cout, route);
