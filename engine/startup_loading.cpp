@@ -1,5 +1,6 @@
 #include "engine/startup_loading.h"
 
+#include "editor/editor_model.h"
 #include "editor/level_list_dialog.h"
 #include "enemies/blorp.h"
 #include "enemies/space_pirates.h"
@@ -23,12 +24,15 @@ struct ArtModule {
 // Module art in loading order; later modules stay unloaded when one fails.
 const ArtModule kModules[] = {
     {LoadPlayerGraphics, FreePlayerGraphics},
+    {LoadEditorGraphics, FreeEditorGraphics},
     {LoadSpecialGraphics, FreeSpecialGraphics},
     {LoadTumboWorldGraphics, FreeTumboWorldGraphics},
     {LoadBlorpGraphics, FreeBlorpGraphics},
     {LoadSpacePiratesGraphics, FreeSpacePiratesGraphics},
     {LoadItemGraphics, FreeItemGraphics},
     {LoadDialogGraphics, FreeDialogGraphics},
+    // Missing theme pictures only leave the editor without a background, so start-up goes on.
+    {[] { InitThemes(); return true; }, FreeThemes},
 };
 }  // namespace
 

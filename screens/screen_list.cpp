@@ -1,5 +1,6 @@
 #include "screens/screen_list.h"
 
+#include "editor/editor_screen.h"
 #include "engine/state_manager.h"
 #include "screens/blank_screen.h"
 #include "screens/custom_level.h"
@@ -11,7 +12,7 @@ namespace {
 BlankScreen viewMapScreen;
 PlayLevel playLevelScreen;
 CustomLevel customLevelScreen;
-BlankScreen levelEditorScreen;
+LevelEditor levelEditorScreen;
 TitleScreen titleScreen;
 BlankScreen cutSceneScreen;
 BlankScreen levelSelectScreen;

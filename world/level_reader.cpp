@@ -5,8 +5,7 @@
 #include "engine/engine.h"
 #include "engine/startup_loading.h"
 #include "entities/registry.h"
-#include "world/entity_factory.h"
-#include "world/entity_names.h"
+#include "world/entity_records.h"
 #include "world/world.h"
 
 // Level files come from players as well as from us, so every malformed one is reported with a
@@ -67,26 +66,11 @@ void FillEmptyCellsAndListActiveTiles() {
   }
 }
 
-// Unknown words are skipped one by one; a known name whose integers cannot be read ends the
-// section. A type name whose class does not exist yet builds nothing, and its numbers are then
-// skipped like any other stray word.
 bool ReadEntities(std::istream& in, const std::string& path, bool report) {
-  std::string word;
-  while (in >> word) {
-    if (!IsEntityName(word)) continue;
-    GameObject* object = CreateEntity(word, in);
-    if (object) {
-      AddEntity(object);
-      continue;
-    }
-    if (!in.fail()) continue;
-    if (report) {
-      ReportBadLevel(path, in.eof() ? "the " + word + " record is cut short"
-                                    : "the " + word + " record has a field that is not a number");
-    }
-    return false;
-  }
-  return true;
+  std::string problem;
+  if (ReadEntityRecords(in, AddEntity, problem)) return true;
+  if (report) ReportBadLevel(path, problem);
+  return false;
 }
 
 void ShowLoadingPicture() {
