@@ -3,6 +3,8 @@
 #include "editor/editor_model.h"
 #include "editor/level_list_dialog.h"
 #include "enemies/blorp.h"
+#include "enemies/robot_city.h"
+#include "enemies/round_world.h"
 #include "enemies/space_pirates.h"
 #include "enemies/tumbo_world.h"
 #include "engine/engine.h"
@@ -29,6 +31,8 @@ const ArtModule kModules[] = {
     {LoadTumboWorldGraphics, FreeTumboWorldGraphics},
     {LoadBlorpGraphics, FreeBlorpGraphics},
     {LoadSpacePiratesGraphics, FreeSpacePiratesGraphics},
+    {LoadRobotCityGraphics, FreeRobotCityGraphics},
+    {LoadRoundWorldGraphics, FreeRoundWorldGraphics},
     {LoadItemGraphics, FreeItemGraphics},
     {LoadDialogGraphics, FreeDialogGraphics},
     // Missing theme pictures only leave the editor without a background, so start-up goes on.

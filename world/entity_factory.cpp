@@ -3,6 +3,8 @@
 #include <utility>
 
 #include "enemies/blorp.h"
+#include "enemies/robot_city.h"
+#include "enemies/round_world.h"
 #include "enemies/space_pirates.h"
 #include "enemies/tumbo_world.h"
 #include "entities/items.h"
@@ -43,6 +45,13 @@ const FactoryEntry kFactory[] = {
     {"Smashy", Make<Smashy, 2>},
     {"Pirate", Make<Pirate, 3>},
     {"Tank", Make<Tank, 2>},
+    {"RobotGuard", Make<RobotGuard, 3>},
+    {"MissileBot", Make<MissileBot, 2>},
+    {"Overlord", Make<Overlord, 2>},
+    {"Soldier", Make<Soldier, 3>},
+    {"Ninja", Make<Ninja, 3>},
+    {"Bomber", Make<Bomber, 2>},
+    {"Baron", Make<Baron, 4>},
     {"Money", Make<Money, 2>},
     {"OneUp", Make<OneUp, 2>},
     {"DrVim", Make<DrVim, 2>},

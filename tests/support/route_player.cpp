@@ -190,6 +190,8 @@ void RouteRun::Start(int story) {
   currentLevel = story;
   currentLevelFile = storyLevelFiles[story];
   lives = kStartingLives;
+  // The second look walks and jumps differently; routes are recorded with the hero's own.
+  costume = 0;
   world.levelComplete = false;
   playScreen.Init();
   outcome = RouteOutcome();

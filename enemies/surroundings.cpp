@@ -1,0 +1,41 @@
+#include "enemies/surroundings.h"
+
+#include "engine/engine.h"
+#include "engine/rect.h"
+#include "world/world.h"
+
+const int kSightStep = 5;
+const int kSightReach = 300;  // exclusive: the longest sight is 295 pixels
+// One screen under the bottom row: the camera never shows it, so nothing there is seen again.
+const int kLostDepth = kScreenHeight;
+
+SDL_Rect ForwardSight(int frontX, int top, int height, bool facingLeft) {
+  SDL_Rect sight = MakeRect(frontX, top, 0, height);
+  for (int reach = 0; reach < kSightReach; reach += kSightStep) {
+    const int edge = facingLeft ? frontX - reach : frontX + reach;
+    sight = MakeRect(facingLeft ? edge : frontX, top, reach, height);
+    if (IsSolidAt(edge, top) || IsSolidAt(edge, top + height)) break;
+  }
+  return sight;
+}
+
+bool InView(const GameObject& object) {
+  return RectsOverlap(object.EntityRect(), MakeRect(world.cameraX, world.cameraY, kScreenWidth, kScreenHeight));
+}
+
+bool WhollyOutOfView(const GameObject& object) {
+  return object.x + object.w < world.cameraX || object.x > world.cameraX + kScreenWidth ||
+         object.y + object.h < world.cameraY || object.y > world.cameraY + kScreenHeight;
+}
+
+bool SolidUnderFeet(const GameObject& object, int below, bool middleToo) {
+  const int feet = object.y + object.h + below;
+  return IsSolidAt(object.x, feet) || IsSolidAt(object.x + object.w, feet) ||
+         (middleToo && IsSolidAt(object.x + object.w / 2, feet));
+}
+
+void LiftOutOfFloor(GameObject& object, bool middleToo) {
+  while (SolidUnderFeet(object, -1, middleToo)) object.y -= 1;
+}
+
+bool LostBelowLevel(const GameObject& object) { return object.y > world.height * kTileSize + kLostDepth; }
