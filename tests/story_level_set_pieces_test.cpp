@@ -1,5 +1,6 @@
 // The set pieces of the Tumbo World levels that a route may skip: each level's UFRO shell has to
-// reach the walkers below it and end in the spikes, not slide back at the hero.
+// reach the walkers below it and end in the spikes, not slide back at the hero, and each level's
+// extra life has to be within reach of a spring ride, though not on the way a hurried player takes.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -61,6 +62,48 @@ ShellResult StompAndKick(int story, int saucerColumn) {
   run.Finish();
   return result;
 }
+
+// After the title card, puts the hero on the ground a few cells left of a spring.
+void StandBeforeSpring(RouteRun& run, int story, int springColumn) {
+  run.Start(story);
+  while (run.frame < LevelScreen::kTitleCardFrames) run.Frame(RouteKeys(), false);
+  Player& hero = run.Hero();
+  const int groundTop = 17 * kTile;
+  hero.x = (springColumn - 4) * kTile;
+  hero.y = groundTop - hero.h - 1;
+  SetCamera(hero.x - 304, hero.y - 224);
+}
+
+// Walks into the spring; from the launch on, the hero holds Right only in the frames the plan says.
+bool SpringRideFindsExtraLife(int story, int springColumn, bool (*holdRight)(int framesSinceLaunch)) {
+  RouteRun run;
+  StandBeforeSpring(run, story, springColumn);
+  const Player& hero = run.Hero();
+  const int livesBefore = hero.lifeCount;
+  RouteKeys right;
+  right.right = true;
+  int launchedAt = -1;
+  const int kRideFrames = 400;
+  for (int i = 0; i < kRideFrames && hero.lifeCount == livesBefore; ++i) {
+    if (launchedAt < 0 && hero.airborne && hero.vy > 20) launchedAt = i;
+    const bool hold = launchedAt < 0 || holdRight(i - launchedAt);
+    run.Frame(hold ? right : RouteKeys(), false);
+  }
+  const bool found = hero.lifeCount > livesBefore;
+  run.Finish();
+  return found;
+}
+
+int planFrames = 0;
+bool AlwaysRight(int) { return true; }
+bool RightForPlanFramesOnly(int since) { return since < planFrames; }
+
+bool SomePlanFindsExtraLife(int story, int springColumn, bool (*holdRight)(int), int longestPlan) {
+  for (planFrames = 0; planFrames <= longestPlan; planFrames += 4) {
+    if (SpringRideFindsExtraLife(story, springColumn, holdRight)) return true;
+  }
+  return false;
+}
 }  // namespace
 
 TEST(StoryLevelSetPieces, FirstLevelShellClearsTheThreeWalkersBelowIt) {
@@ -77,4 +120,13 @@ TEST(StoryLevelSetPieces, SecondLevelShellClearsTheRowOfFourWalkers) {
   EXPECT_EQ(0, result.walkersLeft);
   EXPECT_FALSE(result.heroHurt);
   EXPECT_TRUE(result.shellInPit);
+}
+
+TEST(StoryLevelSetPieces, FirstLevelExtraLifeIsUpTheSpringForAPlayerWhoStopsSteering) {
+  EXPECT_FALSE(SpringRideFindsExtraLife(0, 117, AlwaysRight));
+  EXPECT_TRUE(SomePlanFindsExtraLife(0, 117, RightForPlanFramesOnly, 60));
+}
+
+TEST(StoryLevelSetPieces, SecondLevelExtraLifeLedgeIsWithinASpringRide) {
+  EXPECT_TRUE(SpringRideFindsExtraLife(1, 197, AlwaysRight));
 }
