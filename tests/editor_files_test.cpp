@@ -115,7 +115,9 @@ TEST_F(EditorFilesTest, LoadingBringsBackTheLevelAndItsThemeAndKeepsStrangeCodes
   ASSERT_TRUE(SaveLevel("Levels/Custom/again.level"));
   EXPECT_EQ(saved, ReadFile("Levels/Custom/again.level"));
 
-  WriteText("odd.level", LevelText(3, 1, {"42 -7 16"}));
+  // Two Blorp layers and a Robot City one are no theme at all.
+  WriteText("odd.level", "gfx/Backgrounds/Blorp/layer1.png gfx/Backgrounds/Blorp/layer2.png "
+                         "gfx/Backgrounds/RobotCity/layer3.png 3 1 42 -7 16");
   EditorClear();
   ASSERT_TRUE(EditorLoadLevel("odd.level"));
   EXPECT_EQ(42, EditorGetCell(0, 0));

@@ -84,7 +84,7 @@ class EditorScreenTest : public testing::Test {
 };
 }  // namespace
 
-TEST_F(EditorScreenTest, NamesTakeLettersAndBlanksWithCapitalsFromExactlyOneCaseKey) {
+TEST_F(EditorScreenTest, NamesTakeLettersAndBlanksAndEscapeDropsThem) {
   ClickSave();
   ASSERT_TRUE(editor.saveDialogOpen);
   EXPECT_EQ("NewLevel", editor.saveName);
@@ -111,6 +111,11 @@ TEST_F(EditorScreenTest, NamesTakeLettersAndBlanksWithCapitalsFromExactlyOneCase
   Press(SDLK_z);
   Press(SDLK_SPACE);
   EXPECT_EQ("AbCDe fghijklmnopqrs", editor.saveName);
+
+  keys[SDLK_ESCAPE] = 1;
+  Press(SDLK_ESCAPE);
+  EXPECT_EQ("TitleScreen", stateManager.pendingKey);
+  EXPECT_TRUE(boost::filesystem::is_empty("Levels/Custom"));
 }
 
 TEST_F(EditorScreenTest, OkSavesUnderTheTypedNameButTheNextSaveAsksAgain) {
@@ -137,16 +142,6 @@ TEST_F(EditorScreenTest, OkSavesUnderTheTypedNameButTheNextSaveAsksAgain) {
   const auto files = std::distance(boost::filesystem::directory_iterator("Levels/Custom"),
                                    boost::filesystem::directory_iterator());
   EXPECT_EQ(1, files);
-}
-
-TEST_F(EditorScreenTest, EscapeWhileTypingLeavesWithoutSaving) {
-  ClickSave();
-  Type("abc");
-  keys[SDLK_ESCAPE] = 1;
-  Press(SDLK_ESCAPE);
-  EXPECT_TRUE(stateManager.pending);
-  EXPECT_EQ("TitleScreen", stateManager.pendingKey);
-  EXPECT_TRUE(boost::filesystem::is_empty("Levels/Custom"));
 }
 
 TEST_F(EditorScreenTest, ALoadedLevelIsSavedBackAtOnceUntilNew) {
@@ -219,6 +214,8 @@ TEST_F(EditorScreenTest, PaletteKeysActOncePerPressHoweverLongHeld) {
   Press(SDLK_DOWN);
   Press(SDLK_DOWN);
   EXPECT_EQ(21, selectedEntity);
+  Press(SDLK_UP);
+  EXPECT_EQ(0, selectedEntity);
   Press(SDLK_n);
   EXPECT_EQ(4, themeIndex);
   Press(SDLK_m);
