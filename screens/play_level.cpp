@@ -33,9 +33,6 @@ void PlayLevel::LeaveResults() {
 
 void PlayLevel::FinishLevel() {
   money += player.levelMoney;
-  // Extra lives picked up in the level belong to the hero's count only; without this they would
-  // be lost when the next level starts the hero from lives.
-  lives = player.lifeCount;
 }
 
 void PlayLevel::ResultsLogic() {

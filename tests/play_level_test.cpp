@@ -202,12 +202,14 @@ TEST_F(PlayLevelTest, DeathsCostLivesUntilGameOver) {
   EXPECT_EQ(kStartingLives, lives);
 }
 
-TEST_F(PlayLevelTest, ExtraLivesPickedUpAreKeptForTheNextLevel) {
+TEST_F(PlayLevelTest, AnExtraLifeAtTheCapStillCountsForTheNextLevel) {
+  // An extra life raises the carried lives itself; the hero's own count stops at 9.
   Start();
   SkipTitleCard();
-  screen.player.lifeCount = 4;
+  screen.player.lifeCount = 9;
+  lives = 10;
   FinishLevel();
-  EXPECT_EQ(4, lives);
+  EXPECT_EQ(10, lives);
 }
 
 TEST_F(PlayLevelTest, EscapeLeavesForTheTitleFromTheTitleCard) {
