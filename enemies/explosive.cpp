@@ -36,6 +36,13 @@ void Explosive::Kill() {
   frameCounter = 0;
 }
 
+void Explosive::Update() {
+  if (!active) return;
+  Animate();
+  Collide();
+  Move();
+}
+
 void Explosive::Animate() {
   if (state == kExplosiveFlying) {
     frame = FlightFrame();

@@ -4,6 +4,16 @@
 #include "engine/image.h"
 #include "entities/game_object.h"
 
+// Launchers keep a few projectiles each and fire the first one not in use; with all in flight,
+// that shot is lost.
+template <class Projectile, int Count>
+Projectile* FirstInactive(Projectile (&projectiles)[Count]) {
+  for (Projectile& projectile : projectiles) {
+    if (!projectile.active) return &projectile;
+  }
+  return nullptr;
+}
+
 // A projectile that bursts into a blast when it hits the hero or the ground. Owned by the enemy
 // that launches it; never counted as an enemy. Missiles and bombs differ only in their flight,
 // their pictures and the size of their blast.
@@ -24,6 +34,8 @@ class Explosive : public Entity {
 
   // Bursts: the box grows into the blast around where the projectile was. Only once.
   void Kill() override;
+  // While active: animation, contact with the hero, then the subclass's own flight.
+  void Update() override;
   void Draw() override;
   // Projectiles are not part of the level file.
   void WriteLevelLine(std::ostream& out) override;
@@ -40,6 +52,8 @@ class Explosive : public Entity {
   void Start(int px, int py, int width, int height, int flightFrame);
   // The picture shown while it flies.
   virtual int FlightFrame() const = 0;
+  // One frame's movement once animation and contact are done; the blast runs this too.
+  virtual void Move() = 0;
 
  private:
   Blast blast;

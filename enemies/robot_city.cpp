@@ -151,14 +151,12 @@ void RobotGuard::Move() {
 void RobotGuard::Fire() {
   if (++fireCounter < fireInterval) return;
   fireCounter = 0;
-  for (LaserShot& shot : shots) {
-    if (shot.active) continue;
-    if (direction == kGuardRight) {
-      shot.Fire(x + kGuardMuzzleRightX, y + kGuardMuzzleY, kBoltRight, kSmallBolt);
-    } else {
-      shot.Fire(x, y + kGuardMuzzleY, kBoltLeft, kSmallBolt);
-    }
-    return;
+  LaserShot* shot = FirstInactive(shots);
+  if (!shot) return;
+  if (direction == kGuardRight) {
+    shot->Fire(x + kGuardMuzzleRightX, y + kGuardMuzzleY, kBoltRight, kSmallBolt);
+  } else {
+    shot->Fire(x, y + kGuardMuzzleY, kBoltLeft, kSmallBolt);
   }
 }
 
@@ -199,11 +197,7 @@ void Missile::Launch(int px, int py) {
   lifeTime = kMissileLifeTime;
 }
 
-void Missile::Update() {
-  if (!active) return;
-  Animate();
-  Collide();
-  // A blast drifts on after the hero too.
+void Missile::Move() {
   Steer();
   if (Flying()) FlyOn();
 }
@@ -272,11 +266,7 @@ void MissileBot::Update() {
 void MissileBot::CountToLaunch() {
   if (++fireCounter < fireInterval) return;
   fireCounter = 0;
-  for (Missile& missile : missiles) {
-    if (missile.active) continue;
-    missile.Launch(x + kMissileBotLaunchX, y + kMissileBotLaunchY);
-    return;
-  }
+  if (Missile* missile = FirstInactive(missiles)) missile->Launch(x + kMissileBotLaunchX, y + kMissileBotLaunchY);
 }
 
 void MissileBot::Animate() {

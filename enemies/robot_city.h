@@ -54,10 +54,11 @@ class Missile : public Explosive {
 
   Missile();
   void Launch(int px, int py);
-  void Update() override;
 
  protected:
   int FlightFrame() const override;
+  // A blast drifts on after the hero too; only a flying missile ages, hits walls and leaves the view.
+  void Move() override;
 
  private:
   void Steer();
@@ -76,7 +77,7 @@ class MissileBot : public Entity {
   int fireInterval = 300;
 
   MissileBot(int x, int y);
-  // Counted once; its missiles in flight fly on.
+  // Counted once, even when two shells cross it in the same frame; its missiles fly on.
   void Kill() override;
   void Update() override;
   void Draw() override;

@@ -316,10 +316,7 @@ Bomb::Bomb() : Explosive("Bomb", kBombBlast, bombFrames) {}
 
 void Bomb::Drop(int px, int py) { Start(px, py, kBombWidth, kBombHeight, 0); }
 
-void Bomb::Update() {
-  if (!active) return;
-  Animate();
-  Collide();
+void Bomb::Move() {
   if (!Flying()) return;
   // Dropped into a pit, it is gone once nothing can ever see it; its bomber may drop it again.
   if (LostBelowLevel(*this)) {
@@ -365,11 +362,7 @@ void Bomber::Fly() {
 void Bomber::CountToDrop() {
   if (++dropCounter < dropInterval) return;
   dropCounter = 0;
-  for (Bomb& bomb : bombs) {
-    if (bomb.active) continue;
-    bomb.Drop(x + kBombHatchX, y + kBombHatchY);
-    return;
-  }
+  if (Bomb* bomb = FirstInactive(bombs)) bomb->Drop(x + kBombHatchX, y + kBombHatchY);
 }
 
 void Bomber::Animate() {

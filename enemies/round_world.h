@@ -24,7 +24,8 @@ class Soldier : public Entity {
   SDL_Rect sightRect = {0, 0, 1, 1};
 
   Soldier(int x, int y, int direction);
-  // Counted once; a soldier killed in mid-hop still drops to the floor.
+  // Counted once, even when two shells cross it in the same frame; a soldier killed in mid-hop
+  // still drops to the floor.
   void Kill() override;
   void Update() override;
   // Drawn dead or alive; the alert mark over its head during the hop.
@@ -56,7 +57,7 @@ class Ninja : public Entity {
   int fallSpeed = 0;  // upward positive
 
   Ninja(int x, int y, int direction);
-  // Counted once per life.
+  // Counted once per life, even when two shells cross it in the same frame.
   void Kill() override;
   void Update() override;
   void Draw() override;
@@ -77,10 +78,10 @@ class Bomb : public Explosive {
  public:
   Bomb();
   void Drop(int px, int py);
-  void Update() override;
 
  protected:
   int FlightFrame() const override;
+  void Move() override;
 };
 
 // A flying enemy nothing can harm. Once in view it crosses it leftwards, dropping a bomb every 40
