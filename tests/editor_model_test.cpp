@@ -5,7 +5,10 @@
 #include <sstream>
 #include <string>
 
+#include "engine/engine.h"
+#include "engine/image.h"
 #include "entities/game_object.h"
+#include "input/input.h"
 #include "support/headless.h"
 #include "world/entity_names.h"
 #include "world/world.h"
@@ -135,4 +138,43 @@ TEST_F(EditorModelTest, ScrollingStopsAtTheGridEdgesAndTheBackgroundStopsWithIt)
   EXPECT_EQ(0, world.cameraX);
   EXPECT_EQ(15516, world.cameraY);
   FreeThemes();
+}
+
+namespace {
+Uint32 PixelAt(SDL_Surface* surface, int x, int y) {
+  return static_cast<Uint32*>(surface->pixels)[y * surface->pitch / 4 + x];
+}
+}  // namespace
+
+TEST_F(EditorModelTest, WaterIsDrawnHalfSeeThroughAndItsKeyColourNotAtAll) {
+  StartHeadless();
+  EnterGameDir();
+  ASSERT_TRUE(LoadEditorGraphics());
+  Image backdrop;
+  Image water;
+  ASSERT_TRUE(backdrop.Load("gfx/Backgrounds/EditorBG.png"));
+  ASSERT_TRUE(water.Load("gfx/Tiles/Special/water.png"));
+  Paint(kWater, 0, 0);
+  mouseX = mouseY = 300;
+  EditorDraw();
+
+  const Uint32 magenta = SDL_MapRGB(water.surface->format, 255, 0, 255);
+  int keyed = 0;
+  int blended = 0;
+  for (int y = 0; y < kTileSize; ++y) {
+    for (int x = 0; x < kTileSize; ++x) {
+      const Uint32 drawn = PixelAt(screen, x, y);
+      if (PixelAt(water.surface, x, y) == magenta) {
+        ++keyed;
+        ASSERT_EQ(PixelAt(backdrop.surface, x, y), drawn) << x << "," << y;
+      } else if (drawn != PixelAt(water.surface, x, y) && drawn != PixelAt(backdrop.surface, x, y)) {
+        ++blended;
+      }
+    }
+  }
+  EXPECT_GT(keyed, 0);
+  EXPECT_GT(blended, kTileSize * kTileSize / 4);
+  backdrop.Free();
+  water.Free();
+  FreeEditorGraphics();
 }
