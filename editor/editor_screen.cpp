@@ -182,7 +182,8 @@ void LevelEditor::HandleSaveDialog() {
     // The name is typed as letters and blanks only; checked again here since nothing else may
     // ever reach the file name.
     if (!IsSafeLevelName(saveName)) return;
-    SaveLevel(kCustomFolder + saveName + kLevelExtension);
+    // A save that failed keeps the dialog up, so the player sees the level is not on disk.
+    if (!SaveLevel(kCustomFolder + saveName + kLevelExtension)) return;
     saveDialogOpen = false;
     leftHeldFromDialog = true;
   } else if (MouseOn(cancelButton)) {

@@ -144,6 +144,13 @@ TEST_F(EditorScreenTest, OkSavesUnderTheTypedNameButTheNextSaveAsksAgain) {
   EXPECT_EQ(1, files);
 }
 
+TEST_F(EditorScreenTest, AFailedSaveKeepsTheDialogUp) {
+  boost::filesystem::create_directory("Levels/Custom/NewLevel.level");
+  ClickSave();
+  ClickOk();
+  EXPECT_TRUE(editor.saveDialogOpen);
+}
+
 TEST_F(EditorScreenTest, ALoadedLevelIsSavedBackAtOnceUntilNew) {
   WriteText("Levels/Custom/castle.level", LevelText(3, 2, {"0 0 0", "1 1 1"}, "Money 10 5\n"));
   ChooseFirstCustomLevel();
