@@ -8,12 +8,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
 
 #include "engine/progress.h"
-#include "entities/player.h"
 #include "support/route_player.h"
 
 namespace {
@@ -33,6 +33,7 @@ struct Verdict {
   int frames = 0;
   int furthestX = 0;
   int mishap = 0;
+  int lastProgressFrame = 0;
 };
 
 struct Candidate {
@@ -56,6 +57,7 @@ Verdict PlayOn(RouteRun& run, const Route& route, int frameOffset, int horizon) 
   verdict.frames = run.frame;
   verdict.furthestX = run.outcome.furthestX;
   verdict.mishap = Mishap(run.outcome);
+  verdict.lastProgressFrame = run.lastProgressFrame;
   return verdict;
 }
 
@@ -125,6 +127,40 @@ Verdict Judge(const Route& route) {
   run.Finish();
   return verdict;
 }
+
+struct Choice {
+  Verdict verdict;
+  Candidate candidate;
+};
+
+// Plays the route up to the window's start once, then tries every candidate from there.
+Choice BestContinuation(const Route& route, int windowStart, int failedAt) {
+  RouteRun run;
+  run.Start(route.story);
+  while (run.frame < windowStart) run.Frame(KeysAt(route, run.frame), false);
+  Choice best;
+  for (const Candidate& candidate : Candidates(failedAt - windowStart)) {
+    const Verdict verdict = TryInChild(run, candidate.continuation, windowStart, failedAt + kJudgeFrames);
+    if (Better(verdict, best.verdict)) best = {verdict, candidate};
+  }
+  run.Finish();
+  return best;
+}
+
+// Earlier decisions stay: the window never reaches back before the route's last change of keys.
+int WindowStart(const Route& route, int wanted) {
+  const int afterLastStep = route.steps.size() > 1 ? route.steps.back().frame + 1 : 0;
+  return std::max(afterLastStep, wanted);
+}
+
+void WriteRouteFile(const std::string& path, const Route& route) {
+  std::ofstream file(path);
+  file << "# A way through \"" << storyLevelTitles[route.story]
+       << "\" that the route search found over the real game code;\n"
+          "# the route test replays it and compares the statistics at the flag. Frames count\n"
+          "# from the start of the play screen, the 200 frames of the title card included.\n";
+  WriteRoute(file, route);
+}
 }  // namespace
 
 TEST(Routes, DISABLED_Search) {
@@ -139,31 +175,14 @@ TEST(Routes, DISABLED_Search) {
   int window = kWindowStep;
   Verdict current = Judge(route);
   while (!current.completed && window <= kWindowMax) {
-    RouteRun probe;
-    probe.Start(route.story);
-    PlayOn(probe, route, 0, kFrameLimit);
-    const int failedAt = probe.lastProgressFrame;
-    probe.Finish();
-
-    const int windowStart = std::max(route.steps.size() > 1 ? route.steps[route.steps.size() - 1].frame + 1 : 0,
-                                     failedAt - window);
-    RouteRun run;
-    run.Start(route.story);
-    while (run.frame < windowStart) run.Frame(KeysAt(route, run.frame), false);
-    Verdict best;
-    Candidate chosen;
-    for (const Candidate& candidate : Candidates(failedAt - windowStart)) {
-      const Verdict verdict = TryInChild(run, candidate.continuation, windowStart, failedAt + kJudgeFrames);
-      if (Better(verdict, best)) {
-        best = verdict;
-        chosen = candidate;
-      }
-    }
-    run.Finish();
-    std::cout << "failed near frame " << failedAt << " at x " << current.furthestX << "; best try: "
+    const int failedAt = current.lastProgressFrame;
+    const int windowStart = WindowStart(route, failedAt - window);
+    const Choice best = BestContinuation(route, windowStart, failedAt);
+    const Candidate& chosen = best.candidate;
+    std::cout << "stuck near frame " << failedAt << " at x " << current.furthestX << "; best try: "
               << (chosen.jumpHold ? "jump " + std::to_string(chosen.jumpHold) : "wait " + std::to_string(chosen.wait))
-              << " at frame " << windowStart + chosen.offset << " reaches x " << best.furthestX << std::endl;
-    if (best.furthestX <= current.furthestX && !best.completed) {
+              << " at frame " << windowStart + chosen.offset << " reaches x " << best.verdict.furthestX << std::endl;
+    if (!best.verdict.completed && best.verdict.furthestX <= current.furthestX) {
       window += kWindowStep;
       continue;
     }
@@ -175,13 +194,7 @@ TEST(Routes, DISABLED_Search) {
 
   route.expected = PlayRoute(route, RouteOptions()).stats;
   route.hasExpected = true;
-  if (const char* out = std::getenv("TUMBO_ROUTE_OUT")) {
-    std::ofstream file(out);
-    file << "# A way through \"" << storyLevelTitles[route.story]
-         << "\" that the route search found over the real game code;\n"
-            "# the route test replays it and compares the statistics at the flag. Frames count\n"
-            "# from the start of the play screen, the 200 frames of the title card included.\n";
-    WriteRoute(file, route);
-  }
+  if (const char* out = std::getenv("TUMBO_ROUTE_OUT")) WriteRouteFile(out, route);
   WriteRoute(std::cout, route);
 }
+
