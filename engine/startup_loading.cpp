@@ -10,6 +10,7 @@
 #include "engine/engine.h"
 #include "entities/hero_graphics.h"
 #include "entities/items.h"
+#include "screens/shop_graphics.h"
 #include "world/special_graphics.h"
 
 Image loadingImage;
@@ -34,6 +35,7 @@ const ArtModule kModules[] = {
     {LoadRobotCityGraphics, FreeRobotCityGraphics},
     {LoadRoundWorldGraphics, FreeRoundWorldGraphics},
     {LoadItemGraphics, FreeItemGraphics},
+    {LoadShopGraphics, FreeShopGraphics},
     {LoadDialogGraphics, FreeDialogGraphics},
     // Missing theme pictures only leave the editor without a background, so start-up goes on.
     {[] { InitThemes(); return true; }, FreeThemes},

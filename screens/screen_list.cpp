@@ -6,6 +6,7 @@
 #include "screens/custom_level.h"
 #include "screens/game_over.h"
 #include "screens/play_level.h"
+#include "screens/shop.h"
 #include "screens/title_screen.h"
 
 namespace {
@@ -18,7 +19,7 @@ BlankScreen cutSceneScreen;
 BlankScreen levelSelectScreen;
 GameOver gameOverScreen;
 BlankScreen gamepadSetupScreen;
-BlankScreen shopScreen;
+Shop shopScreen;
 BlankScreen endingScreen;
 }  // namespace
 
