@@ -97,6 +97,15 @@ TEST_F(EditorFilesTest, TheGameReadsAnEditorLevelAsItWasBuilt) {
   EXPECT_EQ("gfx/Backgrounds/SpacePirate/layer1.png", world.background.LayerPath(0));
 }
 
+TEST_F(EditorFilesTest, ABaronKeepsItsFinalMarkButIsWrittenFacingItsStartWay) {
+  WriteText("Levels/Custom/boss.level", LevelText(1, 1, {"1"}, "Baron 100 40 1 1\nBaron 200 40 1 0\n"));
+  ASSERT_TRUE(EditorLoadLevel("Levels/Custom/boss.level"));
+  ASSERT_TRUE(SaveLevel("Levels/Custom/boss.level"));
+  EXPECT_EQ(TumboLayers() + "1\n1\n1 \nBaron 100 40 0 1\nBaron 200 40 0 0\n", ReadFile("Levels/Custom/boss.level"));
+  ASSERT_TRUE(LoadWorld("Levels/Custom/boss.level"));
+  EXPECT_EQ(Records(editorEntities), Records(entityList));
+}
+
 TEST_F(EditorFilesTest, LoadingBringsBackTheLevelAndItsThemeAndKeepsStrangeCodes) {
   BuildSampleLevel();
   selectedTile = 1;

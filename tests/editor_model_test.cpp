@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <sstream>
 #include <string>
 
@@ -94,6 +95,20 @@ TEST_F(EditorModelTest, GroundedObjectsFallOntoAnyTileAndStayPutAboveNothing) {
   ASSERT_EQ(3u, editorEntities.size());
   EXPECT_EQ(2 * kTileSize, editorEntities[2]->y);
   EXPECT_EQ("UFRO 128 64 0\n", RecordOf(editorEntities[2]));
+}
+
+TEST_F(EditorModelTest, EveryPaletteObjectIsBuiltWithItsPlacementDefaults) {
+  const std::map<std::string, std::string> extras = {
+      {"CircleMan", " 1"}, {"UFRO", " 0"},  {"SmallBlorp", " 0"}, {"MediumBlorp", " 0"}, {"LargeBlorp", " 0"},
+      {"Pirate", " 0"},    {"RobotGuard", " 1"}, {"Soldier", " 0"}, {"Ninja", " 0"},     {"Baron", " 0 0"}};
+  for (const std::string& name : entityNames) {
+    if (!IsEntityName(name)) continue;
+    EditorClear();
+    PlaceEntity(name, 64, 96);
+    ASSERT_EQ(1u, editorEntities.size()) << name;
+    const auto found = extras.find(name);
+    EXPECT_EQ(name + " 64 96" + (found == extras.end() ? "" : found->second) + "\n", RecordOf(editorEntities[0]));
+  }
 }
 
 TEST_F(EditorModelTest, ObjectsMayStandOnTheBoundaryButNotBeyondIt) {
