@@ -1,11 +1,13 @@
-#include "screens/screen_list.h"
 
 #include "editor/editor_screen.h"
 #include "engine/state_manager.h"
 #include "screens/blank_screen.h"
 #include "screens/custom_level.h"
+#include "screens/cut_scene.h"
+#include "screens/ending.h"
 #include "screens/game_over.h"
 #include "screens/play_level.h"
+#include "screens/screen_list.h"
 #include "screens/shop.h"
 #include "screens/title_screen.h"
 
@@ -15,12 +17,12 @@ PlayLevel playLevelScreen;
 CustomLevel customLevelScreen;
 LevelEditor levelEditorScreen;
 TitleScreen titleScreen;
-BlankScreen cutSceneScreen;
+CutScene cutSceneScreen;
 BlankScreen levelSelectScreen;
 GameOver gameOverScreen;
 BlankScreen gamepadSetupScreen;
 Shop shopScreen;
-BlankScreen endingScreen;
+Ending endingScreen;
 }  // namespace
 
 void RegisterScreens() {

@@ -1,0 +1,18 @@
+#pragma once
+#include "engine/game_state.h"
+#include "engine/image.h"
+
+// The first level's three story pictures, paged back and forth with the arrow keys.
+class CutScene : public GameState {
+ public:
+  static constexpr int kPageCount = 3;
+
+  Image pages[kPageCount];
+  int page = 0;
+
+  void Init() override;
+  void HandleEvents() override;
+  void Render() override;
+  void Logic() override {}
+  void Cleanup() override;
+};

@@ -1,0 +1,116 @@
+#include "screens/ending.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/engine.h"
+#include "engine/progress.h"
+#include "engine/state_manager.h"
+#include "screens/blank_screen.h"
+#include "screens/cut_scene.h"
+#include "support/headless.h"
+
+namespace {
+const Uint32 kTurnMs = 100;
+
+class PictureBookTest : public testing::Test {
+ protected:
+  BlankScreen title;
+  Uint8* keys = nullptr;
+
+  void SetUp() override {
+    StartHeadless();
+    EnterGameDir();
+    InitStoryAndSave();
+    stateManager.AddState(&title, "TitleScreen");
+    keys = SDL_GetKeyState(nullptr);
+  }
+  void TearDown() override {
+    keys[SDLK_RETURN] = keys[SDLK_LEFT] = keys[SDLK_RIGHT] = 0;
+    stateManager.pending = false;
+    gameCompleted = false;
+  }
+  // Milliseconds one frame of the screen took.
+  template <class Screen>
+  Uint32 TimedFrame(Screen& book) {
+    const Uint32 before = SDL_GetTicks();
+    book.HandleEvents();
+    book.Logic();
+    book.Render();
+    return SDL_GetTicks() - before;
+  }
+  Uint32 ScreenPixel(int x, int y) { return static_cast<Uint32*>(screen->pixels)[y * screen->pitch / 4 + x]; }
+  Uint32 PagePixel(Image& page, int x, int y) {
+    return static_cast<Uint32*>(page.surface->pixels)[y * page.surface->pitch / 4 + x];
+  }
+  // Some pixel where two pages differ, so a drawn page can be told from the other.
+  bool FindDifference(Image& a, Image& b, int& x, int& y) {
+    for (y = 0; y < kScreenHeight; y += 7) {
+      for (x = 0; x < kScreenWidth; x += 7) {
+        if (PagePixel(a, x, y) != PagePixel(b, x, y)) return true;
+      }
+    }
+    return false;
+  }
+};
+}  // namespace
+
+TEST_F(PictureBookTest, ThirdEnterOnTheEndingCompletesTheGameAndReturnsToTitle) {
+  Ending ending;
+  ending.Init();
+  keys[SDLK_RETURN] = 1;
+  EXPECT_GE(TimedFrame(ending), kTurnMs);
+  EXPECT_EQ(1, ending.page);
+  TimedFrame(ending);
+  EXPECT_EQ(2, ending.page);
+  EXPECT_FALSE(gameCompleted);
+  EXPECT_FALSE(stateManager.pending);
+
+  EXPECT_GE(TimedFrame(ending), kTurnMs);
+  EXPECT_EQ(2, ending.page);
+  EXPECT_TRUE(gameCompleted);
+  EXPECT_EQ("TitleScreen", stateManager.pendingKey);
+  ending.Cleanup();
+}
+
+TEST_F(PictureBookTest, EndingShownAgainStartsAtItsFirstPage) {
+  Ending ending;
+  ending.Init();
+  ending.page = 2;
+  ending.Cleanup();
+  ending.Init();
+  EXPECT_EQ(0, ending.page);
+
+  int x = 0;
+  int y = 0;
+  ASSERT_TRUE(FindDifference(ending.pages[0], ending.pages[1], x, y));
+  ending.Render();
+  EXPECT_EQ(PagePixel(ending.pages[0], x, y), ScreenPixel(x, y));
+  ending.page = 1;
+  ending.Render();
+  EXPECT_EQ(PagePixel(ending.pages[1], x, y), ScreenPixel(x, y));
+  ending.Cleanup();
+}
+
+TEST_F(PictureBookTest, CutScenePagesBothWaysAndWaitsOnlyWhenItTurns) {
+  CutScene scene;
+  scene.Init();
+  keys[SDLK_LEFT] = 1;
+  EXPECT_LT(TimedFrame(scene), kTurnMs);
+  EXPECT_EQ(0, scene.page);
+
+  keys[SDLK_LEFT] = 0;
+  keys[SDLK_RIGHT] = 1;
+  EXPECT_GE(TimedFrame(scene), kTurnMs);
+  EXPECT_EQ(1, scene.page);
+  TimedFrame(scene);
+  EXPECT_EQ(2, scene.page);
+  EXPECT_LT(TimedFrame(scene), kTurnMs);
+  EXPECT_EQ(2, scene.page);
+
+  keys[SDLK_RIGHT] = 0;
+  keys[SDLK_LEFT] = 1;
+  TimedFrame(scene);
+  EXPECT_EQ(1, scene.page);
+  EXPECT_FALSE(stateManager.pending);
+  scene.Cleanup();
+}
