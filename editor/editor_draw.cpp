@@ -7,7 +7,7 @@
 #include "world/world.h"
 
 namespace {
-// Tile 3 is water: it is drawn see-through instead of keyed, as it is over the game's backgrounds.
+// Water is drawn see-through, so the cells and objects behind it stay visible while editing.
 const int kWaterCode = 3;
 const Uint8 kWaterAlpha = 125;
 const int kFontSize = 10;
