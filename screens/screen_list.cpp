@@ -1,3 +1,4 @@
+#include "screens/screen_list.h"
 
 #include "editor/editor_screen.h"
 #include "engine/state_manager.h"
@@ -6,8 +7,8 @@
 #include "screens/cut_scene.h"
 #include "screens/ending.h"
 #include "screens/game_over.h"
+#include "screens/gamepad_setup.h"
 #include "screens/play_level.h"
-#include "screens/screen_list.h"
 #include "screens/shop.h"
 #include "screens/title_screen.h"
 
@@ -20,7 +21,7 @@ TitleScreen titleScreen;
 CutScene cutSceneScreen;
 BlankScreen levelSelectScreen;
 GameOver gameOverScreen;
-BlankScreen gamepadSetupScreen;
+GamepadSetup gamepadSetupScreen;
 Shop shopScreen;
 Ending endingScreen;
 }  // namespace
