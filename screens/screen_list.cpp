@@ -2,24 +2,25 @@
 
 #include "editor/editor_screen.h"
 #include "engine/state_manager.h"
-#include "screens/blank_screen.h"
 #include "screens/custom_level.h"
 #include "screens/cut_scene.h"
 #include "screens/ending.h"
 #include "screens/game_over.h"
 #include "screens/gamepad_setup.h"
+#include "screens/level_select.h"
 #include "screens/play_level.h"
 #include "screens/shop.h"
 #include "screens/title_screen.h"
+#include "screens/view_map.h"
 
 namespace {
-BlankScreen viewMapScreen;
+ViewMap viewMapScreen;
 PlayLevel playLevelScreen;
 CustomLevel customLevelScreen;
 LevelEditor levelEditorScreen;
 TitleScreen titleScreen;
 CutScene cutSceneScreen;
-BlankScreen levelSelectScreen;
+LevelSelect levelSelectScreen;
 GameOver gameOverScreen;
 GamepadSetup gamepadSetupScreen;
 Shop shopScreen;
