@@ -3,7 +3,9 @@
 // extra life has to be within reach of a spring ride, though not on the way a hurried player takes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 #include "enemies/tumbo_world.h"
 #include "entities/player.h"
@@ -129,4 +131,38 @@ TEST(StoryLevelSetPieces, FirstLevelExtraLifeIsUpTheSpringForAPlayerWhoStopsStee
 
 TEST(StoryLevelSetPieces, SecondLevelExtraLifeLedgeIsWithinASpringRide) {
   EXPECT_TRUE(SpringRideFindsExtraLife(1, 197, AlwaysRight));
+}
+
+namespace {
+// Turns of each enemy over a stretch of play: an enemy placed a pixel off its floor or inside a
+// wall turns back on every frame and stands still.
+int MostTurnsOfAnyEnemy(int story) {
+  RouteRun run;
+  run.Start(story);
+  while (run.frame < LevelScreen::kTitleCardFrames) run.Frame(RouteKeys(), false);
+  const int kWatchFrames = 60;
+  std::vector<int> lastDirection(entityList.size(), -1);
+  std::vector<int> turns(entityList.size(), 0);
+  for (int i = 0; i < kWatchFrames; ++i) {
+    run.Frame(RouteKeys(), false);
+    for (size_t n = 0; n < entityList.size(); ++n) {
+      int direction = -1;
+      if (CircleMan* walker = dynamic_cast<CircleMan*>(entityList[n])) direction = walker->direction;
+      if (UFRO* saucer = dynamic_cast<UFRO*>(entityList[n])) direction = saucer->direction;
+      if (direction < 0) continue;
+      if (lastDirection[n] >= 0 && direction != lastDirection[n]) ++turns[n];
+      lastDirection[n] = direction;
+    }
+  }
+  run.Finish();
+  int most = 0;
+  for (int count : turns) most = std::max(most, count);
+  return most;
+}
+}  // namespace
+
+TEST(StoryLevelSetPieces, EveryEnemyPatrolsInsteadOfTurningOnTheSpot) {
+  const int kFewTurns = 6;
+  EXPECT_LE(MostTurnsOfAnyEnemy(0), kFewTurns);
+  EXPECT_LE(MostTurnsOfAnyEnemy(1), kFewTurns);
 }
