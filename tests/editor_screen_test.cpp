@@ -193,9 +193,6 @@ TEST_F(EditorScreenTest, OnlyClicksStrictlyInsideTheMapViewPaint) {
   EXPECT_EQ(kGrass, EditorGetCell(0, 0));
   EXPECT_EQ(kGrass, EditorGetCell(14, 14));
 }
-  mouseLeftDown = false;
-  for (int col = 2; col <= 6; ++col) EXPECT_EQ(kGrass, EditorGetCell(col, 3)) << col;
-}
 
 TEST_F(EditorScreenTest, PaletteKeysActOncePerPressHoweverLongHeld) {
   Press(SDLK_RIGHT);
