@@ -42,7 +42,7 @@ class LevelSelectTest : public testing::Test {
 };
 }  // namespace
 
-TEST_F(LevelSelectTest, HeldDownWalksTheWorldsAndEnterPlaysTheChosenOne) {
+TEST_F(LevelSelectTest, HeldDownWalksTheWorldsEnterPlaysOneEscapeLeaves) {
   Hold(SDLK_DOWN);
   Frames(19);
   EXPECT_EQ(0, select.selected);
@@ -58,10 +58,9 @@ TEST_F(LevelSelectTest, HeldDownWalksTheWorldsAndEnterPlaysTheChosenOne) {
   Frames(1);
   EXPECT_EQ("Levels/Blorp.level", currentLevelFile);
   EXPECT_EQ("PlayLevel", stateManager.pendingKey);
-}
 
-TEST_F(LevelSelectTest, EscapeReturnsToTheTitle) {
   SDL_GetKeyState(nullptr)[SDLK_ESCAPE] = 1;
+  Hold(SDLK_ESCAPE);
   Frames(1);
   EXPECT_EQ("TitleScreen", stateManager.pendingKey);
 }

@@ -33,6 +33,12 @@ class ViewMapTest : public testing::Test {
 }  // namespace
 
 TEST_F(ViewMapTest, ArrowsMoveTheCameraEachOnItsOwn) {
+  // The game ships no overview level; the screen then shows an empty picture.
+  map.Init();
+  Frame();
+  EXPECT_EQ(0, world.width);
+  map.Cleanup();
+
   std::string emptyRow = "0";
   for (int col = 1; col < 40; ++col) emptyRow += " 0";
   WriteText("Levels/TumboWorld.level", LevelText(40, 30, std::vector<std::string>(30, emptyRow)));
@@ -55,11 +61,4 @@ TEST_F(ViewMapTest, ArrowsMoveTheCameraEachOnItsOwn) {
   Frame();
   EXPECT_EQ(4, world.cameraX);
   EXPECT_EQ(4, world.cameraY);
-}
-
-TEST_F(ViewMapTest, MissingMapShowsAnEmptyScreen) {
-  map.Init();
-  keys[SDLK_RIGHT] = 1;
-  Frame();
-  EXPECT_EQ(0, world.width);
 }
