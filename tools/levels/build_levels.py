@@ -34,13 +34,20 @@ SIZES = {
     "CircleMan": (25, 25), "UFRO": (40, 30), "Flag": (100, 298),
     "Money": (22, 15), "OneUp": (20, 20), "DrVim": (15, 20),
     "EnergyDrink": (15, 20), "JetPack": (27, 27),
+    "SmallBlorp": (20, 20), "MediumBlorp": (35, 35), "LargeBlorp": (50, 50), "Smashy": (60, 60),
+    "Pirate": (40, 40), "Tank": (150, 100),
 }
 # Extra integer fields each record carries after x and y.
-EXTRA_FIELDS = {"CircleMan": 1, "UFRO": 1}
+EXTRA_FIELDS = {"CircleMan": 1, "UFRO": 1, "SmallBlorp": 1, "MediumBlorp": 1, "LargeBlorp": 1, "Pirate": 1}
 # Objects that stand on the floor. Their bottom edge lies on the floor's top pixel row, where
 # their own floor test looks (and where the editor drops them).
-STANDING = {"CircleMan", "Flag"}
+STANDING = {"CircleMan", "Flag", "SmallBlorp", "MediumBlorp", "LargeBlorp", "Pirate", "Tank"}
+# Standing objects wider than a cell start at their cell's left edge instead of centred on it.
+LEFT_ALIGNED = {"Flag", "Tank"}
 FLYING = {"UFRO"}
+# A crusher hangs with its top in its cell, spanning that cell and the next one to the right.
+HANGING = {"Smashy"}
+HANGING_INSET = 2
 # The flag's base, which the hero lands on, reaches 53 pixels to the right of the pole's x.
 FLAG_BASE_WIDTH = 53
 
@@ -146,8 +153,11 @@ def check_floor(path, grid, origin):
 def place(name, extras, col, row):
     w, h = SIZES[name]
     if name in STANDING:
-        x = col * TILE + (TILE - w) // 2 if name != "Flag" else col * TILE
+        x = col * TILE + (TILE - w) // 2 if name not in LEFT_ALIGNED else col * TILE
         y = (row + 1) * TILE - h
+    elif name in HANGING:
+        x = col * TILE + HANGING_INSET
+        y = row * TILE
     else:
         x = col * TILE + (TILE - w) // 2
         y = row * TILE + (TILE - h) // 2
@@ -160,11 +170,34 @@ def check_standing(path, grid, where, name, col, row):
         raise MapError("%s: %s has no solid floor under it" % (where, name))
     if name == "Flag" and not solid((col * TILE + FLAG_BASE_WIDTH) // TILE, row + 1):
         raise MapError("%s: the flag's base overhangs its floor" % where)
+    if name == "Tank":
+        # It is driven on this floor later: a gap under either end would stop it where it stands.
+        for c in range(col, (col * TILE + w_of(name) - 1) // TILE + 1):
+            if not solid(c, row + 1):
+                raise MapError("%s: the tank's floor has a gap at column %d" % (where, c + 1))
+            for r in range(row - 3, row + 1):
+                if solid(c, r):
+                    raise MapError("%s: the tank runs into solid ground at row %d" % (where, r))
     if name == "Flag":
         for r in range(row - 9, row + 1):
             for c in range(col, col + 4):
                 if solid(c, r):
                     raise MapError("%s: the flagpole runs into solid ground at row %d" % (where, r))
+
+
+def w_of(name):
+    return SIZES[name][0]
+
+
+def check_hanging(path, grid, where, col, row):
+    """A crusher needs room to hang and a floor to land on: without one it drops out of the level."""
+    solid = lambda c, r: 0 <= r < len(grid) and 0 <= c < len(grid[0]) and grid[r][c] in SOLID_CODES
+    for c in (col, col + 1):
+        for r in (row, row + 1):
+            if solid(c, r):
+                raise MapError("%s: the crusher hangs inside solid ground" % where)
+    if not any(solid(c, r) for c in (col, col + 1) for r in range(row + 2, len(grid))):
+        raise MapError("%s: the crusher has no floor below it" % where)
 
 
 def check_flying(path, grid, where, col, row):
@@ -211,6 +244,8 @@ def convert(path):
             check_standing(path, grid, where, name, c, r)
         if name in FLYING:
             check_flying(path, grid, where, c, r)
+        if name in HANGING:
+            check_hanging(path, grid, where, c, r)
         flags += name == "Flag"
         records.append(place(name, extras, c, r))
     # A level ends at its flag, or at a boss that ends it itself.

@@ -66,6 +66,48 @@ class LayoutTest(unittest.TestCase):
         self.assertEqual((128, 11 * 32 - 298), (x, y))
 
 
+ALIEN_HEADER = """layer1 gfx/a.png
+layer2 gfx/b.png
+layer3 gfx/c.png
+tile . 0
+tile # 7
+tile ~ 8
+tile P 16
+entity b LargeBlorp 1
+entity p Pirate 0
+entity T Tank
+entity M Smashy
+"""
+
+
+class AlienObjectTest(unittest.TestCase):
+    def records(self, rows):
+        text = convert(ALIEN_HEADER + "section a\n" + "".join("|%s\n" % row for row in rows))
+        return [line.split() for line in text.strip().split("\n")[5 + len(rows):]]
+
+    def test_blorps_and_pirates_stand_centred_on_their_cell(self):
+        self.assertEqual([["LargeBlorp", "23", "14", "1"], ["Pirate", "60", "24", "0"]],
+                         self.records(["...", "Pbp", "###"]))
+
+    def test_tank_stands_from_its_cell_rightwards(self):
+        rows = ["......", "......", "......", "PT....", "######"]
+        self.assertEqual([["Tank", "32", str(4 * 32 - 100)]], self.records(rows))
+
+    def test_crusher_hangs_from_the_top_of_its_cell(self):
+        rows = ["####", ".M..", "....", "P...", "####"]
+        self.assertEqual([["Smashy", "34", "32"]], self.records(rows))
+
+    def test_misplaced_tank_or_crusher_stops_the_build(self):
+        def refused(rows, words):
+            with self.assertRaises(build_levels.MapError) as caught:
+                self.records(rows)
+            self.assertIn(words, str(caught.exception))
+        refused(["......", "......", "......", "PT....", "####.#", "######"], "gap")
+        refused(["......", "....#.", "......", "PT....", "######"], "runs into")
+        refused(["....", ".M#.", "....", "P...", "####"], "inside")
+        refused(["....", "..M.", "....", "P...", "##~~"], "no floor")
+
+
 class MistakeTest(unittest.TestCase):
     def assertRefused(self, text, words):
         with self.assertRaises(build_levels.MapError) as caught:
