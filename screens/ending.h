@@ -9,6 +9,8 @@ class Ending : public GameState {
 
   Image pages[kPageCount];
   int page = 0;
+  // Enter (or Start) was already down when the ending began and has not been let go since.
+  bool heldOnEntry = false;
 
   void Init() override;
   void HandleEvents() override;

@@ -68,6 +68,22 @@ TEST_F(PictureBookTest, EndingShownAgainStartsAtItsFirstPage) {
   ending.Cleanup();
 }
 
+TEST_F(PictureBookTest, EnterStillHeldFromTheLastLevelDoesNotTurnTheFirstPage) {
+  Ending ending;
+  keys[SDLK_RETURN] = 1;
+  ending.Init();
+  EXPECT_LT(TimedFrame(ending), kTurnMs);
+  TimedFrame(ending);
+  EXPECT_EQ(0, ending.page);
+
+  keys[SDLK_RETURN] = 0;
+  TimedFrame(ending);
+  keys[SDLK_RETURN] = 1;
+  TimedFrame(ending);
+  EXPECT_EQ(1, ending.page);
+  ending.Cleanup();
+}
+
 TEST_F(PictureBookTest, CutScenePagesBothWaysAndWaitsOnlyWhenItTurns) {
   CutScene scene;
   scene.Init();
