@@ -2,6 +2,7 @@
 // obstacle by obstacle. Not part of the regular suite; run it by hand to record a route:
 //   TUMBO_ROUTE_STORY=0 TUMBO_ROUTE_OUT=/tmp/TumboWorld1.route tumbo_tests
 //     --gtest_also_run_disabled_tests --gtest_filter=Routes.DISABLED_Search
+// TUMBO_ROUTE_FROM=<route file> starts from that route's keys instead of Right alone.
 // Each candidate continues a paused game in a forked child, so the level is not replayed from the
 // start for every try.
 #include <gtest/gtest.h>
@@ -167,10 +168,19 @@ TEST(Routes, DISABLED_Search) {
   const char* story = std::getenv("TUMBO_ROUTE_STORY");
   ASSERT_NE(nullptr, story) << "name the story level in TUMBO_ROUTE_STORY";
   Route route;
+  // A route to go on from, for a stretch the search cannot find by itself (one that needs Left
+  // or Space): its keys stay as they are and the search continues after its last step.
+  if (const char* from = std::getenv("TUMBO_ROUTE_FROM")) {
+    std::string error;
+    ASSERT_TRUE(ReadRoute(from, route, error)) << error;
+    route.hasExpected = false;
+  }
   route.story = std::atoi(story);
-  RouteKeys right;
-  right.right = true;
-  route.steps.push_back({0, right});
+  if (route.steps.empty()) {
+    RouteKeys right;
+    right.right = true;
+    route.steps.push_back({0, right});
+  }
 
   int window = kWindowStep;
   Verdict current = Judge(route);

@@ -43,6 +43,8 @@ TEST(Routes, TumboWorld1) { ExpectRouteFinishes("TumboWorld1"); }
 
 TEST(Routes, TumboWorld2) { ExpectRouteFinishes("TumboWorld2"); }
 
+TEST(Routes, Blorp1) { ExpectRouteFinishes("Blorp1"); }
+
 TEST(RouteFiles, ReadKeysFromEachListedFrameOn) {
   std::istringstream text(
       "# a short one\n"

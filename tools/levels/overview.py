@@ -15,15 +15,22 @@ TILE = 32
 TILE_PICTURES = {
     1: "Tiles/TumboWorld/grass.png", 2: "Tiles/Special/spikes.png", 3: "Tiles/Special/water.png",
     4: "Tiles/Special/spring.png", 5: "Tiles/TumboWorld/brick.png", 6: "Tiles/Special/cp_off.png",
+    7: "Tiles/Blorp/Jelly/0.png", 8: "Tiles/Blorp/Sludge/0.png", 9: "Tiles/SpacePirate/ship_floor.png",
+    10: "Tiles/SpacePirate/Bomb trap/0.png",
 }
 OBJECT_PICTURES = {
     "CircleMan": "Entities/TumboWorld/CircleMan/{face}-0.png", "UFRO": "Entities/TumboWorld/UFRO/0.png",
     "Flag": "Entities/Flagpole/pole0.png", "Money": "Entities/Items/money.png",
     "OneUp": "Entities/Items/oneup.png", "DrVim": "Entities/Items/drvim.png",
     "EnergyDrink": "Entities/Items/energy_drink.png", "JetPack": "Entities/Items/jetpack.png",
+    "SmallBlorp": "Entities/Blorp/Small_blorp/{face}-0.png",
+    "MediumBlorp": "Entities/Blorp/Medium_blorp/{face}-0.png",
+    "LargeBlorp": "Entities/Blorp/Large_blorp/{face}-0.png", "Smashy": "Entities/Blorp/Smashy/0.png",
+    "Pirate": "Entities/SpacePirate/Pirate/{face}-0.png", "Tank": "Entities/SpacePirate/Tank/0.png",
 }
 FIELDS = {"CircleMan": 3, "UFRO": 3, "Flag": 2, "Money": 2, "OneUp": 2, "DrVim": 2,
-          "EnergyDrink": 2, "JetPack": 2}
+          "EnergyDrink": 2, "JetPack": 2, "SmallBlorp": 3, "MediumBlorp": 3, "LargeBlorp": 3,
+          "Smashy": 2, "Pirate": 3, "Tank": 2}
 MAGENTA = (255, 0, 255)
 
 
