@@ -36,14 +36,18 @@ SIZES = {
     "EnergyDrink": (15, 20), "JetPack": (27, 27),
     "SmallBlorp": (20, 20), "MediumBlorp": (35, 35), "LargeBlorp": (50, 50), "Smashy": (60, 60),
     "Pirate": (40, 40), "Tank": (150, 100),
+    "RobotGuard": (50, 45), "MissileBot": (30, 45), "Overlord": (500, 480),
+    "Soldier": (32, 32), "Ninja": (32, 32), "Bomber": (200, 100), "Baron": (51, 59),
 }
 # Extra integer fields each record carries after x and y.
-EXTRA_FIELDS = {"CircleMan": 1, "UFRO": 1, "SmallBlorp": 1, "MediumBlorp": 1, "LargeBlorp": 1, "Pirate": 1}
+EXTRA_FIELDS = {"CircleMan": 1, "UFRO": 1, "SmallBlorp": 1, "MediumBlorp": 1, "LargeBlorp": 1, "Pirate": 1,
+                "RobotGuard": 1, "Soldier": 1, "Ninja": 1, "Baron": 2}
 # Objects that stand on the floor. Their bottom edge lies on the floor's top pixel row, where
 # their own floor test looks (and where the editor drops them).
-STANDING = {"CircleMan", "Flag", "SmallBlorp", "MediumBlorp", "LargeBlorp", "Pirate", "Tank"}
+STANDING = {"CircleMan", "Flag", "SmallBlorp", "MediumBlorp", "LargeBlorp", "Pirate", "Tank",
+            "RobotGuard", "Overlord", "Soldier", "Ninja", "Baron"}
 # Standing objects wider than a cell start at their cell's left edge instead of centred on it.
-LEFT_ALIGNED = {"Flag", "Tank"}
+LEFT_ALIGNED = {"Flag", "Tank", "Overlord"}
 FLYING = {"UFRO"}
 # A crusher hangs with its top in its cell, spanning that cell and the next one to the right.
 HANGING = {"Smashy"}

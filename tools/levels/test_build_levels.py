@@ -108,6 +108,38 @@ class AlienObjectTest(unittest.TestCase):
         refused(["....", "..M.", "....", "P...", "##~~"], "no floor")
 
 
+CITY_HEADER = """layer1 gfx/a.png
+layer2 gfx/b.png
+layer3 gfx/c.png
+tile . 0
+tile # 11
+tile P 16
+entity g RobotGuard 1
+entity m MissileBot
+entity O Overlord
+entity s Soldier 0
+entity n Ninja 1
+entity b Baron 0 1
+"""
+
+
+class CityAndRoundObjectTest(unittest.TestCase):
+    def records(self, rows):
+        text = convert(CITY_HEADER + "section a\n" + "".join("|%s\n" % row for row in rows))
+        return [line.split() for line in text.strip().split("\n")[5 + len(rows):]]
+
+    def test_walkers_stand_on_their_floor_and_keep_all_their_fields(self):
+        # The Baron keeps both his fields; the last one makes his defeat end the level.
+        self.assertEqual([["RobotGuard", "23", str(64 - 45), "1"], ["Soldier", "64", "32", "0"],
+                          ["Ninja", "96", "32", "1"], ["MissileBot", "129", "-7"],
+                          ["Baron", "118", str(64 - 59), "0", "1"]],
+                         self.records(["....m", "Pgsnb", "#####"]))
+
+    def test_overlord_stands_from_its_cell_rightwards(self):
+        rows = ["." * 17] * 15 + ["O" + "." * 15 + "P", "#" * 17]
+        self.assertEqual([["Overlord", "0", str(16 * 32 - 480)]], self.records(rows))
+
+
 class MistakeTest(unittest.TestCase):
     def assertRefused(self, text, words):
         with self.assertRaises(build_levels.MapError) as caught:
