@@ -45,6 +45,8 @@ TEST(Routes, TumboWorld2) { ExpectRouteFinishes("TumboWorld2"); }
 
 TEST(Routes, Blorp1) { ExpectRouteFinishes("Blorp1"); }
 
+TEST(Routes, Blorp2) { ExpectRouteFinishes("Blorp2"); }
+
 TEST(Routes, SpacePirate1) { ExpectRouteFinishes("SpacePirate1"); }
 
 TEST(RouteFiles, ReadKeysFromEachListedFrameOn) {
