@@ -16,7 +16,9 @@ TILE_PICTURES = {
     1: "Tiles/TumboWorld/grass.png", 2: "Tiles/Special/spikes.png", 3: "Tiles/Special/water.png",
     4: "Tiles/Special/spring.png", 5: "Tiles/TumboWorld/brick.png", 6: "Tiles/Special/cp_off.png",
     7: "Tiles/Blorp/Jelly/0.png", 8: "Tiles/Blorp/Sludge/0.png", 9: "Tiles/SpacePirate/ship_floor.png",
-    10: "Tiles/SpacePirate/Bomb trap/0.png",
+    10: "Tiles/SpacePirate/Bomb trap/0.png", 11: "Tiles/RobotCity/steel/0.png",
+    12: "Tiles/RobotCity/conveyor/0-0.png", 13: "Tiles/RobotCity/conveyor/1-0.png",
+    14: "Tiles/RoundWorld/Dirt/0.png", 15: "Tiles/RoundWorld/Dirt/1.png",
 }
 OBJECT_PICTURES = {
     "CircleMan": "Entities/TumboWorld/CircleMan/{face}-0.png", "UFRO": "Entities/TumboWorld/UFRO/0.png",
@@ -27,10 +29,15 @@ OBJECT_PICTURES = {
     "MediumBlorp": "Entities/Blorp/Medium_blorp/{face}-0.png",
     "LargeBlorp": "Entities/Blorp/Large_blorp/{face}-0.png", "Smashy": "Entities/Blorp/Smashy/0.png",
     "Pirate": "Entities/SpacePirate/Pirate/{face}-0.png", "Tank": "Entities/SpacePirate/Tank/0.png",
+    "RobotGuard": "Entities/RobotCity/Robot Guard/{face}.png", "MissileBot": "Entities/RobotCity/Missile Bot/0.png",
+    "Overlord": "Entities/RobotCity/Overlord/robot_overlord.png",
+    "Soldier": "Entities/RoundWorld/Soldier/{face}-0.png", "Ninja": "Entities/RoundWorld/Ninja/{face}-0.png",
+    "Bomber": "Entities/RoundWorld/Bomber/0.png", "Baron": "Entities/RoundWorld/Baron/{face}-0.png",
 }
 FIELDS = {"CircleMan": 3, "UFRO": 3, "Flag": 2, "Money": 2, "OneUp": 2, "DrVim": 2,
           "EnergyDrink": 2, "JetPack": 2, "SmallBlorp": 3, "MediumBlorp": 3, "LargeBlorp": 3,
-          "Smashy": 2, "Pirate": 3, "Tank": 2}
+          "Smashy": 2, "Pirate": 3, "Tank": 2, "RobotGuard": 3, "MissileBot": 2, "Overlord": 2,
+          "Soldier": 3, "Ninja": 3, "Bomber": 2, "Baron": 4}
 MAGENTA = (255, 0, 255)
 
 
