@@ -49,6 +49,10 @@ TEST(Routes, Blorp2) { ExpectRouteFinishes("Blorp2"); }
 
 TEST(Routes, SpacePirate1) { ExpectRouteFinishes("SpacePirate1"); }
 
+TEST(Routes, SpacePirate2) { ExpectRouteFinishes("SpacePirate2"); }
+
+TEST(Routes, RobotCity1) { ExpectRouteFinishes("RobotCity1"); }
+
 TEST(RouteFiles, ReadKeysFromEachListedFrameOn) {
   std::istringstream text(
       "# a short one\n"
