@@ -75,12 +75,21 @@ class RouteRun {
   int frame = 0;              // frames played so far
   int lastProgressFrame = 0;  // the frame in which furthestX last grew
 
+  RouteRun() = default;
+  RouteRun(const RouteRun&) = delete;
+  RouteRun& operator=(const RouteRun&) = delete;
+  // A run left without Finish still frees its level, so no test leaks the World's pictures.
+  ~RouteRun() { Finish(); }
+
   void Start(int story);
   // Holds the keys, then runs HandleEvents, Logic and (if asked) Render of the play screen.
   void Frame(const RouteKeys& keys, bool render);
   bool Completed() const;
   Player& Hero() const;
   void Finish();
+
+ private:
+  bool started = false;
 };
 
 // Plays the whole route until the level is complete or the frame limit is reached.
