@@ -53,6 +53,10 @@ TEST(Routes, SpacePirate2) { ExpectRouteFinishes("SpacePirate2"); }
 
 TEST(Routes, RobotCity1) { ExpectRouteFinishes("RobotCity1"); }
 
+TEST(Routes, RobotCity2) { ExpectRouteFinishes("RobotCity2"); }
+
+TEST(Routes, RoundWorld1) { ExpectRouteFinishes("RoundWorld1"); }
+
 TEST(RouteFiles, ReadKeysFromEachListedFrameOn) {
   std::istringstream text(
       "# a short one\n"
