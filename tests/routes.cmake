@@ -1,6 +1,6 @@
 # A recorded way through each story level, replayed through the real play screen: the level must
 # be finishable, and the statistics at the flag must match the recording.
-foreach(level IN ITEMS TumboWorld1 TumboWorld2 Blorp1 Blorp2 SpacePirate1 RobotCity1
+foreach(level IN ITEMS TumboWorld1 TumboWorld2 Blorp1 Blorp2 SpacePirate1 SpacePirate2 RobotCity1
                        RobotCity2 RoundWorld1)
   add_test(NAME route_${level}
     COMMAND tumbo_tests --gtest_filter=Routes.${level}
