@@ -179,7 +179,9 @@ def check_standing(path, grid, where, name, col, row):
         for c in range(col, (col * TILE + w_of(name) - 1) // TILE + 1):
             if not solid(c, row + 1):
                 raise MapError("%s: the tank's floor has a gap at column %d" % (where, c + 1))
-            for r in range(row - 3, row + 1):
+            # Driven, it stops at anything solid from 10 pixels below its top down; its top few
+            # pixels may reach into the row above, under a low roof.
+            for r in range(row - 2, row + 1):
                 if solid(c, r):
                     raise MapError("%s: the tank runs into solid ground at row %d" % (where, r))
     if name == "Flag":

@@ -1,0 +1,152 @@
+// The set pieces of the Blorp and Space Pirates story levels that a route does not prove: blorps
+// stay in the pens and troughs they were put in, pirates pace instead of turning on the spot, and
+// the tank of "Full Armored Tumbo Man" can be boarded and cannot be left before its drive ends.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
+#include "enemies/blorp.h"
+#include "enemies/space_pirates.h"
+#include "entities/player.h"
+#include "entities/registry.h"
+#include "screens/level_screen.h"
+#include "support/route_player.h"
+#include "world/world.h"
+
+namespace {
+const int kTile = 32;
+const int kBlorp1 = 2;
+const int kBlorp2 = 3;
+const int kSpacePirate1 = 4;
+const int kSpacePirate2 = 5;
+
+void PlayTitleCard(RouteRun& run, int story) {
+  run.Start(story);
+  while (run.frame < LevelScreen::kTitleCardFrames) run.Frame(RouteKeys(), false);
+}
+
+// Blorps only turn at walls; one placed where its hops carry it over a rim ends up in sludge or
+// below the level, and the stretch it was meant to guard is empty.
+int BlorpsLostWhileTheHeroWaits(int story) {
+  RouteRun run;
+  PlayTitleCard(run, story);
+  const int kWaitFrames = 2000;
+  for (int i = 0; i < kWaitFrames; ++i) run.Frame(RouteKeys(), false);
+  int lost = 0;
+  for (GameObject* object : entityList) {
+    if (dynamic_cast<Blorp*>(object) && object->y > world.height * kTile) ++lost;
+  }
+  run.Finish();
+  return lost;
+}
+
+struct PirateWatch {
+  int pirates = 0;
+  int mostTurns = 0;
+  int leastTravel = 1 << 30;
+};
+
+// A pirate placed a pixel off its floor or against a wall turns back on every frame.
+PirateWatch WatchPirates(int story) {
+  RouteRun run;
+  PlayTitleCard(run, story);
+  std::vector<Pirate*> pirates;
+  for (GameObject* object : entityList) {
+    if (Pirate* pirate = dynamic_cast<Pirate*>(object)) pirates.push_back(pirate);
+  }
+  std::vector<int> turns(pirates.size(), 0), travel(pirates.size(), 0);
+  std::vector<int> direction, x;
+  for (Pirate* pirate : pirates) {
+    direction.push_back(pirate->direction);
+    x.push_back(pirate->x);
+  }
+  const int kWatchFrames = 60;
+  for (int i = 0; i < kWatchFrames; ++i) {
+    run.Frame(RouteKeys(), false);
+    for (size_t n = 0; n < pirates.size(); ++n) {
+      if (pirates[n]->direction != direction[n]) ++turns[n];
+      travel[n] += std::abs(pirates[n]->x - x[n]);
+      direction[n] = pirates[n]->direction;
+      x[n] = pirates[n]->x;
+    }
+  }
+  run.Finish();
+  PirateWatch watch;
+  watch.pirates = static_cast<int>(pirates.size());
+  for (size_t n = 0; n < pirates.size(); ++n) {
+    watch.mostTurns = std::max(watch.mostTurns, turns[n]);
+    watch.leastTravel = std::min(watch.leastTravel, travel[n]);
+  }
+  return watch;
+}
+
+Tank* TankNearColumn(int column) {
+  Tank* nearest = nullptr;
+  for (GameObject* object : entityList) {
+    Tank* tank = dynamic_cast<Tank*>(object);
+    if (tank && (!nearest || std::abs(tank->x - column * kTile) < std::abs(nearest->x - column * kTile))) {
+      nearest = tank;
+    }
+  }
+  return nearest;
+}
+
+void Hold(RouteRun& run, const RouteKeys& keys, int frames) {
+  for (int i = 0; i < frames; ++i) run.Frame(keys, false);
+}
+}  // namespace
+
+TEST(BlorpLevels, EveryBlorpStaysOnTheGroundItWasPutOn) {
+  EXPECT_EQ(0, BlorpsLostWhileTheHeroWaits(kBlorp1));
+  EXPECT_EQ(0, BlorpsLostWhileTheHeroWaits(kBlorp2));
+}
+
+TEST(PirateLevels, EveryPiratePacesInsteadOfTurningOnTheSpot) {
+  for (int story : {kSpacePirate1, kSpacePirate2}) {
+    const PirateWatch watch = WatchPirates(story);
+    EXPECT_GT(watch.pirates, 5) << "story level " << story;
+    EXPECT_LE(watch.mostTurns, 2) << "story level " << story;
+    EXPECT_GE(watch.leastTravel, 60) << "story level " << story;
+  }
+}
+
+// The hangar tank stands below the end of a raised deck, and a spike bed under a low roof follows
+// it: a hero who stomps the hatch and lets go of the keys must end up driving, a jump in the
+// tunnel must drop him back into the tank instead of onto the spikes, and the tank must roll all
+// the way to the wall at the end of the bed.
+TEST(PirateLevels, HangarTankCanBeBoardedAndKeepsItsDriverUntilTheWall) {
+  const int kHangarTankColumn = 147;
+  const int kDriveWallColumn = 210;
+  RouteRun run;
+  PlayTitleCard(run, kSpacePirate2);
+  Tank* tank = TankNearColumn(kHangarTankColumn);
+  ASSERT_NE(nullptr, tank);
+  Player& hero = run.Hero();
+  hero.x = tank->x + 74;
+  hero.y = tank->y - hero.h - 4;
+  hero.airborne = true;
+  hero.vy = -1;
+  SetCamera(hero.x - 304, hero.y - 224);
+  Hold(run, RouteKeys(), 80);
+  ASSERT_TRUE(hero.inTank);
+  EXPECT_TRUE(tank->occupied);
+
+  RouteKeys drive;
+  drive.right = true;
+  drive.space = true;
+  Hold(run, drive, 150);
+  RouteKeys jump = drive;
+  jump.up = true;
+  Hold(run, jump, 12);
+  Hold(run, drive, 60);
+  EXPECT_TRUE(hero.inTank) << "the jump left the tank at x " << hero.x;
+  EXPECT_FALSE(hero.dead);
+
+  Hold(run, drive, 700);
+  EXPECT_TRUE(hero.inTank);
+  EXPECT_FALSE(hero.dead);
+  EXPECT_GE(hero.x + hero.w, kDriveWallColumn * kTile - 4);
+  run.Finish();
+}
