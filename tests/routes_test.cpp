@@ -57,6 +57,8 @@ TEST(Routes, RobotCity2) { ExpectRouteFinishes("RobotCity2"); }
 
 TEST(Routes, RoundWorld1) { ExpectRouteFinishes("RoundWorld1"); }
 
+TEST(Routes, RoundWorld2) { ExpectRouteFinishes("RoundWorld2"); }
+
 TEST(RouteFiles, ReadKeysFromEachListedFrameOn) {
   std::istringstream text(
       "# a short one\n"
