@@ -5,6 +5,8 @@
 // run it by hand to record the end of a route:
 //   TUMBO_ROUTE_STORY=9 TUMBO_ROUTE_FROM=/tmp/to-the-arena.route TUMBO_ROUTE_OUT=/tmp/done.route
 //     tumbo_tests --gtest_also_run_disabled_tests --gtest_filter=Routes.DISABLED_ArenaSearch
+// TUMBO_ROUTE_UNTIL=<frame> keeps only the steps of the given route before that frame, so a
+// finished route can be cut where the hero drops into the arena and the fight found again.
 // Each try continues a paused game in a forked child, as the route search does.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -139,6 +141,10 @@ TEST(Routes, DISABLED_ArenaSearch) {
   ASSERT_TRUE(ReadRoute(from, route, error)) << error;
   route.story = std::atoi(story);
   route.hasExpected = false;
+  if (const char* until = std::getenv("TUMBO_ROUTE_UNTIL")) {
+    const int cut = std::atoi(until);
+    while (!route.steps.empty() && route.steps.back().frame >= cut) route.steps.pop_back();
+  }
   const int arenaFrame = route.steps.empty() ? 0 : route.steps.back().frame + 1;
 
   std::mt19937 random(7);
