@@ -11,17 +11,17 @@
 #include "entities/player.h"
 #include "entities/registry.h"
 #include "hero_test_world.h"
+#include "support/enemy_test_world.h"
 #include "world/entity_factory.h"
 #include "world/tile_images.h"
 
 namespace fs = boost::filesystem;
 
 namespace {
-const int kFloorRow = 9;
 const int kFloorTop = kFloorRow * kTileSize;
 
 // Ground along row 9 of a wide level, with a wall at columns 1 and 28.
-void BuildFloor() {
+void BuildWalledFloor() {
   std::vector<std::string> rows(10, std::string(30, '.'));
   rows[kFloorRow] = std::string(30, '#');
   for (int row = 0; row < kFloorRow; ++row) rows[row][1] = rows[row][28] = '#';
@@ -31,21 +31,12 @@ void BuildFloor() {
 // The y at which a box of this height rests on the floor, as a landing leaves it.
 int RestingY(int height) { return kFloorTop - 1 - height; }
 
-class BlorpTest : public testing::Test {
+class BlorpTest : public EnemyTestWorld {
  protected:
-  Player hero;
-
   void SetUp() override {
-    srand(7);
+    UseHero(7);
     hero.x = 5000;
-    thePlayer = &hero;
-    BuildFloor();
-  }
-  void TearDown() override {
-    ClearEntities();
-    FreeWorld();
-    thePlayer = nullptr;
-    world.enemyCount = world.enemiesKilled = 0;
+    BuildWalledFloor();
   }
   void StandHeroAt(int x, int y) {
     hero.x = x;

@@ -11,52 +11,30 @@
 #include "entities/player.h"
 #include "entities/registry.h"
 #include "hero_test_world.h"
+#include "support/enemy_test_world.h"
 #include "world/entity_factory.h"
 #include "world/tile_images.h"
 
 namespace fs = boost::filesystem;
 
 namespace {
-const int kFloorRow = 9;
 const int kFloorTop = kFloorRow * kTileSize;
 const int kOnFloor = kFloorTop - 32;  // a soldier, a ninja or the hero standing on the floor
 const int kBaronOnFloor = kFloorTop - 59;
 const int kFarAway = 5000;
 
-class RoundWorldTest : public testing::Test {
+class RoundWorldTest : public EnemyTestWorld {
  protected:
-  Player hero;
-
   void SetUp() override {
-    srand(11);
-    thePlayer = &hero;
+    UseHero(11);
     PlaceHero(kFarAway, kOnFloor, false, 0);
     BuildFloor(std::string(60, '#'));
     world.cameraX = world.cameraY = 0;
     world.levelComplete = false;
   }
   void TearDown() override {
-    ClearEntities();
-    FreeWorld();
-    thePlayer = nullptr;
-    world.enemyCount = world.enemiesKilled = 0;
+    EnemyTestWorld::TearDown();
     world.levelComplete = false;
-  }
-  // Ten rows with the given floor row at the bottom and an optional row of walls on it.
-  void BuildFloor(const std::string& floor, const std::string& walls = "") {
-    std::vector<std::string> rows(10, std::string(floor.size(), '.'));
-    rows[kFloorRow] = floor;
-    if (!walls.empty()) rows[kFloorRow - 1] = walls;
-    BuildHeroWorld(rows);
-  }
-  void PlaceHero(int x, int y, bool airborne, int vy) {
-    hero.x = x;
-    hero.y = y;
-    hero.airborne = airborne;
-    hero.vy = vy;
-    hero.invulnerable = false;
-    hero.health = 3;
-    hero.dead = false;
   }
   // A falling hero whose feet are just inside the Baron's head box.
   void DropHeroOnHead(const Baron& baron) { PlaceHero(baron.x + 10, baron.y - 28, true, -4); }

@@ -11,44 +11,25 @@
 #include "entities/player.h"
 #include "entities/registry.h"
 #include "hero_test_world.h"
+#include "support/enemy_test_world.h"
 #include "world/entity_factory.h"
 #include "world/tile_images.h"
 
 namespace fs = boost::filesystem;
 
 namespace {
-const int kFloorRow = 9;
 const int kFloorTop = kFloorRow * kTileSize;
 const int kTankX = 300;
 
 int RestingY(int height) { return kFloorTop - height; }
 
-class SpacePiratesTest : public testing::Test {
+class SpacePiratesTest : public EnemyTestWorld {
  protected:
-  Player hero;
-
   void SetUp() override {
-    srand(3);
+    UseHero(3);
     hero.x = 5000;
-    thePlayer = &hero;
-    std::vector<std::string> rows(10, std::string(60, '.'));
-    rows[kFloorRow] = std::string(60, '#');
-    BuildHeroWorld(rows);
+    BuildFloor(std::string(60, '#'));
     world.cameraX = world.cameraY = 0;
-  }
-  void TearDown() override {
-    ClearEntities();
-    FreeWorld();
-    thePlayer = nullptr;
-    world.enemyCount = world.enemiesKilled = 0;
-  }
-  void PlaceHero(int x, int y, bool airborne, int vy) {
-    hero.x = x;
-    hero.y = y;
-    hero.airborne = airborne;
-    hero.vy = vy;
-    hero.invulnerable = false;
-    hero.health = 3;
   }
   // An enemy tank, destroyed and left standing empty.
   void Wreck(Tank& tank) {

@@ -10,6 +10,7 @@
 #include "engine/engine.h"
 #include "entities/player.h"
 #include "entities/registry.h"
+#include "support/enemy_test_world.h"
 #include "support/headless.h"
 #include "world/entity_factory.h"
 #include "world/tile.h"
@@ -36,21 +37,12 @@ void BuildWorld(const std::vector<std::string>& rows) {
 // Top of the floor whose surface is the top of the given row.
 int StandingY(int row, int height) { return row * kTileSize - height; }
 
-class TumboWorldTest : public testing::Test {
+class TumboWorldTest : public EnemyTestWorld {
  protected:
-  Player hero;
-
   void SetUp() override {
-    srand(1);
+    UseHero(1);
     hero.x = 5000;  // far away unless a test brings him in
     hero.y = 0;
-    thePlayer = &hero;
-  }
-  void TearDown() override {
-    ClearEntities();
-    FreeWorld();
-    thePlayer = nullptr;
-    world.enemyCount = world.enemiesKilled = 0;
   }
   // The hero stands on the ground touching the box at (x, y) from its left.
   void StandLeftOf(const GameObject& thing) {
