@@ -11,7 +11,7 @@
 #include "enemies/space_pirates.h"
 #include "entities/player.h"
 #include "entities/registry.h"
-#include "screens/level_screen.h"
+#include "support/level_watch.h"
 #include "support/route_player.h"
 #include "world/world.h"
 
@@ -21,11 +21,6 @@ const int kBlorp1 = 2;
 const int kBlorp2 = 3;
 const int kSpacePirate1 = 4;
 const int kSpacePirate2 = 5;
-
-void PlayTitleCard(RouteRun& run, int story) {
-  run.Start(story);
-  while (run.frame < LevelScreen::kTitleCardFrames) run.Frame(RouteKeys(), false);
-}
 
 // Blorps only turn at walls; one placed where its hops carry it over a rim ends up in sludge or
 // below the level, and the stretch it was meant to guard is empty.

@@ -6,13 +6,12 @@
 
 #include <algorithm>
 #include <climits>
-#include <vector>
 
 #include "enemies/robot_city.h"
 #include "enemies/round_world.h"
 #include "entities/player.h"
 #include "entities/registry.h"
-#include "screens/level_screen.h"
+#include "support/level_watch.h"
 #include "support/route_player.h"
 #include "world/flag.h"
 #include "world/world.h"
@@ -28,11 +27,6 @@ T* First() {
     if (T* found = dynamic_cast<T*>(object)) return found;
   }
   return nullptr;
-}
-
-void SkipTitleCard(RouteRun& run, int story) {
-  run.Start(story);
-  while (run.frame < LevelScreen::kTitleCardFrames) run.Frame(RouteKeys(), false);
 }
 
 // Stands the hero on the floor whose top pixel row is floorTop; enemies' hurts pass him by,
@@ -52,7 +46,7 @@ bool Solid(int col, int row) { return IsSolidAt(col * kTile, row * kTile); }
 
 TEST(BossLevelSetPieces, OverlordStopsWhereItsFloorEndsBeforeTheFlag) {
   RouteRun run;
-  SkipTitleCard(run, kRobotCity2);
+  PlayTitleCard(run, kRobotCity2);
   Overlord* giant = First<Overlord>();
   Flag* flag = First<Flag>();
   ASSERT_NE(nullptr, giant);
@@ -74,7 +68,7 @@ TEST(BossLevelSetPieces, OverlordStopsWhereItsFloorEndsBeforeTheFlag) {
 
 TEST(BossLevelSetPieces, FinalBaronStaysInHisArena) {
   RouteRun run;
-  SkipTitleCard(run, kRoundWorld2);
+  PlayTitleCard(run, kRoundWorld2);
   Baron* baron = First<Baron>();
   ASSERT_NE(nullptr, baron);
   EXPECT_EQ(1, baron->final);
@@ -107,30 +101,15 @@ TEST(BossLevelSetPieces, FinalBaronStaysInHisArena) {
 }
 
 namespace {
-// Turns of each guard and soldier over a stretch of play: one placed a pixel off its floor or
-// inside a wall turns back on every frame and stands still.
-int MostTurnsOfAnyWalker(int story) {
-  RouteRun run;
-  SkipTitleCard(run, story);
-  const int kWatchFrames = 60;
-  std::vector<int> lastDirection(entityList.size(), -1);
-  std::vector<int> turns(entityList.size(), 0);
-  for (int i = 0; i < kWatchFrames; ++i) {
-    run.Frame(RouteKeys(), false);
-    for (size_t n = 0; n < entityList.size(); ++n) {
-      int direction = -1;
-      if (RobotGuard* guard = dynamic_cast<RobotGuard*>(entityList[n])) direction = guard->direction;
-      if (Soldier* soldier = dynamic_cast<Soldier*>(entityList[n])) direction = soldier->direction;
-      if (direction < 0) continue;
-      if (lastDirection[n] >= 0 && direction != lastDirection[n]) ++turns[n];
-      lastDirection[n] = direction;
-    }
-  }
-  run.Finish();
-  int most = 0;
-  for (int count : turns) most = std::max(most, count);
-  return most;
+// The direction of a guard or a soldier; -1 for anything else.
+int WalkerDirection(GameObject* object) {
+  if (RobotGuard* guard = dynamic_cast<RobotGuard*>(object)) return guard->direction;
+  if (Soldier* soldier = dynamic_cast<Soldier*>(object)) return soldier->direction;
+  return -1;
 }
+
+// Turns of each guard and soldier over a stretch of play.
+int MostTurnsOfAnyWalker(int story) { return MostTurnsOfAny(story, 60, WalkerDirection); }
 }  // namespace
 
 TEST(BossLevelSetPieces, EveryGuardAndSoldierPatrolsInsteadOfTurningOnTheSpot) {

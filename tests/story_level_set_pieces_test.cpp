@@ -5,12 +5,11 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <vector>
 
 #include "enemies/tumbo_world.h"
 #include "entities/player.h"
 #include "entities/registry.h"
-#include "screens/level_screen.h"
+#include "support/level_watch.h"
 #include "support/route_player.h"
 #include "world/world.h"
 
@@ -40,8 +39,7 @@ struct ShellResult {
 // right, and then keeps his hands off the keys.
 ShellResult StompAndKick(int story, int saucerColumn) {
   RouteRun run;
-  run.Start(story);
-  while (run.frame < LevelScreen::kTitleCardFrames) run.Frame(RouteKeys(), false);
+  PlayTitleCard(run, story);
   UFRO* saucer = SaucerNearColumn(saucerColumn);
   ShellResult result;
   if (!saucer) return result;
@@ -67,8 +65,7 @@ ShellResult StompAndKick(int story, int saucerColumn) {
 
 // After the title card, puts the hero on the ground a few cells left of a spring.
 void StandBeforeSpring(RouteRun& run, int story, int springColumn) {
-  run.Start(story);
-  while (run.frame < LevelScreen::kTitleCardFrames) run.Frame(RouteKeys(), false);
+  PlayTitleCard(run, story);
   Player& hero = run.Hero();
   const int groundTop = 17 * kTile;
   hero.x = (springColumn - 4) * kTile;
@@ -134,31 +131,15 @@ TEST(StoryLevelSetPieces, SecondLevelExtraLifeLedgeIsWithinASpringRide) {
 }
 
 namespace {
-// Turns of each enemy over a stretch of play: an enemy placed a pixel off its floor or inside a
-// wall turns back on every frame and stands still.
-int MostTurnsOfAnyEnemy(int story) {
-  RouteRun run;
-  run.Start(story);
-  while (run.frame < LevelScreen::kTitleCardFrames) run.Frame(RouteKeys(), false);
-  const int kWatchFrames = 60;
-  std::vector<int> lastDirection(entityList.size(), -1);
-  std::vector<int> turns(entityList.size(), 0);
-  for (int i = 0; i < kWatchFrames; ++i) {
-    run.Frame(RouteKeys(), false);
-    for (size_t n = 0; n < entityList.size(); ++n) {
-      int direction = -1;
-      if (CircleMan* walker = dynamic_cast<CircleMan*>(entityList[n])) direction = walker->direction;
-      if (UFRO* saucer = dynamic_cast<UFRO*>(entityList[n])) direction = saucer->direction;
-      if (direction < 0) continue;
-      if (lastDirection[n] >= 0 && direction != lastDirection[n]) ++turns[n];
-      lastDirection[n] = direction;
-    }
-  }
-  run.Finish();
-  int most = 0;
-  for (int count : turns) most = std::max(most, count);
-  return most;
+// The direction of a walker or a saucer; -1 for anything else.
+int EnemyDirection(GameObject* object) {
+  if (CircleMan* walker = dynamic_cast<CircleMan*>(object)) return walker->direction;
+  if (UFRO* saucer = dynamic_cast<UFRO*>(object)) return saucer->direction;
+  return -1;
 }
+
+// Turns of each enemy over a stretch of play.
+int MostTurnsOfAnyEnemy(int story) { return MostTurnsOfAny(story, 60, EnemyDirection); }
 }  // namespace
 
 TEST(StoryLevelSetPieces, EveryEnemyPatrolsInsteadOfTurningOnTheSpot) {
