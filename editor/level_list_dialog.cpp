@@ -168,12 +168,7 @@ void LevelListDialog::HandleEvents() {
 void LevelListDialog::HandleKeyboard() {
   const bool anyHeld = IsKeyDown(SDLK_UP) || IsKeyDown(SDLK_DOWN) || IsKeyDown(SDLK_RIGHT) ||
                        IsKeyDown(SDLK_LEFT) || IsKeyDown(SDLK_RETURN) || IsKeyDown(SDLK_BACKSPACE);
-  if (!anyHeld) {
-    keyCounter = keyDelay;
-    return;
-  }
-  if (++keyCounter < keyDelay) return;
-  keyCounter = 0;
+  if (!HeldInputActs(anyHeld, keyCounter, keyDelay)) return;
   if (IsKeyDown(SDLK_UP)) {
     SelectUp();
   } else if (IsKeyDown(SDLK_DOWN)) {
@@ -195,12 +190,7 @@ void LevelListDialog::HandlePad() {
   const bool right = PadRight();
   const bool left = PadLeft();
   const bool start = PadStart();
-  if (!(up || down || right || left || start)) {
-    padCounter = padDelay;
-    return;
-  }
-  if (++padCounter < padDelay) return;
-  padCounter = 0;
+  if (!HeldInputActs(up || down || right || left || start, padCounter, padDelay)) return;
   if (up) {
     SelectUp();
   } else if (down) {

@@ -43,3 +43,13 @@ Uint8 JoystickHat(int hat) {
   if (!joystick || !joystickEnabled) return 0;
   return SDL_JoystickGetHat(joystick, hat);
 }
+
+bool HeldInputActs(bool anyHeld, int& counter, int delay) {
+  if (!anyHeld) {
+    counter = delay;
+    return false;
+  }
+  if (++counter < delay) return false;
+  counter = 0;
+  return true;
+}

@@ -18,3 +18,8 @@ bool QuitRequested();
 bool IsKeyDown(SDLKey key);
 bool JoystickButton(int button);
 Uint8 JoystickHat(int hat);
+
+// A menu's throttle for held keys or pad buttons: true on the frame a fresh press arrives and then
+// every `delay` frames while something stays held. `counter` belongs to the caller and starts at
+// `delay`, so the first press acts at once; letting go sets it back to `delay`.
+bool HeldInputActs(bool anyHeld, int& counter, int delay);

@@ -44,21 +44,7 @@ void Shop::HandleKeyboard() {
   const bool down = IsKeyDown(SDLK_DOWN);
   const bool enter = IsKeyDown(SDLK_RETURN);
   const bool escape = IsKeyDown(SDLK_ESCAPE);
-  if (!up && !down && !enter && !escape) {
-    keyCounter = keyDelay;
-    return;
-  }
-  if (++keyCounter < keyDelay) return;
-  keyCounter = 0;
-  if (up) {
-    MoveUp();
-  } else if (down) {
-    MoveDown();
-  } else if (enter) {
-    Confirm();
-  } else {
-    SignalStateChange("TitleScreen");
-  }
+  if (HeldInputActs(up || down || enter || escape, keyCounter, keyDelay)) Act(up, down, enter);
 }
 
 void Shop::HandlePad() {
@@ -66,12 +52,11 @@ void Shop::HandlePad() {
   const bool down = PadDown();
   const bool confirm = PadStart() || PadJump();
   const bool leave = PadAction();
-  if (!up && !down && !confirm && !leave) {
-    padCounter = padDelay;
-    return;
-  }
-  if (++padCounter < padDelay) return;
-  padCounter = 0;
+  if (HeldInputActs(up || down || confirm || leave, padCounter, padDelay)) Act(up, down, confirm);
+}
+
+// One step of the menu for the input held; with none of the three held, the leave input was.
+void Shop::Act(bool up, bool down, bool confirm) {
   if (up) {
     MoveUp();
   } else if (down) {

@@ -22,6 +22,7 @@ class Shop : public GameState {
  private:
   void HandleKeyboard();
   void HandlePad();
+  void Act(bool up, bool down, bool confirm);
   void MoveUp();
   void MoveDown();
   void Confirm();
