@@ -12,6 +12,7 @@
 #include "entities/registry.h"
 #include "hero_test_world.h"
 #include "support/enemy_test_world.h"
+#include "support/level_records.h"
 #include "world/entity_factory.h"
 #include "world/tile_images.h"
 
@@ -257,16 +258,10 @@ TEST_F(BlorpTest, SmashyDropsWaitsAHundredFramesRisesAndDropsAgainForAHeroStillB
 
 TEST_F(BlorpTest, RecordsWriteTheirFieldsAndReadBackTheSame) {
   const std::string records = "SmallBlorp 10 20 1\nMediumBlorp 30 40 0\nLargeBlorp -5 60 1\nSmashy 70 80\n";
-  std::istringstream in(records);
-  std::ostringstream again;
-  std::string name;
-  while (in >> name) {
-    std::unique_ptr<GameObject> read(CreateEntity(name, in));
-    ASSERT_TRUE(read) << name;
-    EXPECT_EQ(read->snapToGround, name != "Smashy");
-    read->WriteLevelLine(again);
-  }
-  EXPECT_EQ(again.str(), records);
+  const std::string again = ReadRecordsBack(records, [](const std::string& name, const GameObject& read) {
+    EXPECT_EQ(read.snapToGround, name != "Smashy");
+  });
+  EXPECT_EQ(again, records);
   EXPECT_EQ(world.enemyCount, 3) << "Smashy is not an enemy to count";
 }
 

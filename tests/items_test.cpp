@@ -9,6 +9,7 @@
 #include "entities/player.h"
 #include "entities/registry.h"
 #include "support/headless.h"
+#include "support/level_records.h"
 #include "world/entity_factory.h"
 #include "world/world.h"
 
@@ -149,16 +150,9 @@ TEST_F(ItemsTest, LevelRecordsHoldNameAndPlaceOnly) {
   ASSERT_EQ(out.str(), records);
   EXPECT_EQ(world.itemCount, 5);
 
-  std::istringstream in(records);
-  std::ostringstream again;
-  std::string name;
-  while (in >> name) {
-    std::unique_ptr<GameObject> read(CreateEntity(name, in));
-    ASSERT_TRUE(read) << name;
-    EXPECT_FALSE(read->snapToGround);
-    read->WriteLevelLine(again);
-  }
-  EXPECT_EQ(again.str(), records);
+  const std::string again =
+      ReadRecordsBack(records, [](const std::string&, const GameObject& read) { EXPECT_FALSE(read.snapToGround); });
+  EXPECT_EQ(again, records);
   EXPECT_EQ(world.itemCount, 10);
 }
 

@@ -13,6 +13,7 @@
 #include "entities/registry.h"
 #include "hero_test_world.h"
 #include "support/enemy_test_world.h"
+#include "support/level_records.h"
 #include "world/entity_factory.h"
 #include "world/tile_images.h"
 
@@ -355,17 +356,10 @@ TEST_F(RobotCityTest, TouchingAnyOfTheOverlordsBoxesKillsAtOnceWhateverTheHealth
 
 TEST_F(RobotCityTest, RecordsWriteTheirFieldsAndReadBackTheSame) {
   const std::string records = "RobotGuard 10 20 1\nMissileBot 30 -40\nOverlord 50 60\n";
-  std::istringstream in(records);
-  std::ostringstream again;
-  std::string name;
   std::vector<bool> drops;
-  while (in >> name) {
-    std::unique_ptr<GameObject> read(CreateEntity(name, in));
-    ASSERT_TRUE(read) << name;
-    drops.push_back(read->snapToGround);
-    read->WriteLevelLine(again);
-  }
-  EXPECT_EQ(again.str(), records);
+  const std::string again =
+      ReadRecordsBack(records, [&drops](const std::string&, const GameObject& read) { drops.push_back(read.snapToGround); });
+  EXPECT_EQ(again, records);
   EXPECT_EQ(drops, (std::vector<bool>{true, false, true}));
   EXPECT_EQ(world.enemyCount, 2);
 

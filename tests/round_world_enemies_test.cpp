@@ -12,6 +12,7 @@
 #include "entities/registry.h"
 #include "hero_test_world.h"
 #include "support/enemy_test_world.h"
+#include "support/level_records.h"
 #include "world/entity_factory.h"
 #include "world/tile_images.h"
 
@@ -410,17 +411,12 @@ TEST_F(RoundWorldTest, ABaronFallingOutOfTheLevelIsHeldBelowIt) {
 }
 
 TEST_F(RoundWorldTest, RecordsWriteTheirFieldsAndTheBaronForgetsHisDirection) {
-  std::istringstream in("Soldier 1 2 1\nNinja 3 4 0\nBomber 5 6\nBaron 10 20 1 1\n");
-  std::ostringstream again;
-  std::string name;
   std::vector<bool> drops;
-  while (in >> name) {
-    std::unique_ptr<GameObject> read(CreateEntity(name, in));
-    ASSERT_TRUE(read) << name;
-    drops.push_back(read->snapToGround);
-    read->WriteLevelLine(again);
-  }
-  EXPECT_EQ(again.str(), "Soldier 1 2 1\nNinja 3 4 0\nBomber 5 6\nBaron 10 20 0 1\n");
+  const std::string again = ReadRecordsBack("Soldier 1 2 1\nNinja 3 4 0\nBomber 5 6\nBaron 10 20 1 1\n",
+                                            [&drops](const std::string&, const GameObject& read) {
+                                              drops.push_back(read.snapToGround);
+                                            });
+  EXPECT_EQ(again, "Soldier 1 2 1\nNinja 3 4 0\nBomber 5 6\nBaron 10 20 0 1\n");
   EXPECT_EQ(drops, (std::vector<bool>{true, true, false, true}));
   EXPECT_EQ(world.enemyCount, 3);
 

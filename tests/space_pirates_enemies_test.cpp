@@ -12,6 +12,7 @@
 #include "entities/registry.h"
 #include "hero_test_world.h"
 #include "support/enemy_test_world.h"
+#include "support/level_records.h"
 #include "world/entity_factory.h"
 #include "world/tile_images.h"
 
@@ -292,16 +293,9 @@ TEST_F(SpacePiratesTest, ATankIsLeftWhereTheHeroJumpsOutAndCanBeBoardedAgain) {
 
 TEST_F(SpacePiratesTest, RecordsWriteTheirFieldsAndReadBackTheSame) {
   const std::string records = "Pirate 10 20 1\nTank 30 -40\n";
-  std::istringstream in(records);
-  std::ostringstream again;
-  std::string name;
-  while (in >> name) {
-    std::unique_ptr<GameObject> read(CreateEntity(name, in));
-    ASSERT_TRUE(read) << name;
-    EXPECT_TRUE(read->snapToGround);
-    read->WriteLevelLine(again);
-  }
-  EXPECT_EQ(again.str(), records);
+  const std::string again =
+      ReadRecordsBack(records, [](const std::string&, const GameObject& read) { EXPECT_TRUE(read.snapToGround); });
+  EXPECT_EQ(again, records);
   EXPECT_EQ(world.enemyCount, 2);
 }
 

@@ -12,6 +12,7 @@
 #include "entities/registry.h"
 #include "support/enemy_test_world.h"
 #include "support/headless.h"
+#include "support/level_records.h"
 #include "world/entity_factory.h"
 #include "world/tile.h"
 #include "world/tile_images.h"
@@ -335,15 +336,7 @@ TEST_F(TumboWorldTest, LevelRecordsCarryTheDirectionAndReadBackTheSame) {
   ASSERT_EQ(out.str(), records);
   EXPECT_EQ(world.enemyCount, 2);
 
-  std::istringstream in(records);
-  std::ostringstream again;
-  std::string name;
-  while (in >> name) {
-    std::unique_ptr<GameObject> read(CreateEntity(name, in));
-    ASSERT_TRUE(read) << name;
-    read->WriteLevelLine(again);
-  }
-  EXPECT_EQ(again.str(), records);
+  EXPECT_EQ(ReadRecordsBack(records), records);
   EXPECT_EQ(world.enemyCount, 4);
 }
 
