@@ -5,6 +5,10 @@
 #include <iostream>
 #include <sstream>
 
+#include "engine/progress.h"
+#include "entities/registry.h"
+#include "screens/level_screen.h"
+#include "screens/shop_items.h"
 #include "support/route_player.h"
 
 namespace {
@@ -14,8 +18,10 @@ std::string RoutePath(const std::string& level) {
 
 // To see where a route goes wrong: TUMBO_ROUTE_TRACE=<n> prints the hero's position every n
 // frames, TUMBO_ROUTE_SHOTS=<n> saves the screen every n frames as /tmp/route-<frame>.bmp.
+// TUMBO_ROUTE_LEFTOVERS=1 lists the items the route leaves in the level.
 RouteOptions TraceOptions() {
   RouteOptions options;
+  if (std::getenv("TUMBO_ROUTE_LEFTOVERS")) options.leftovers = &std::cout;
   if (const char* every = std::getenv("TUMBO_ROUTE_TRACE")) {
     options.traceEvery = std::atoi(every);
     options.trace = &std::cout;
@@ -28,18 +34,54 @@ RouteOptions TraceOptions() {
   return options;
 }
 
-void ExpectRouteFinishes(const std::string& level) {
+RouteOutcome ExpectRouteFinishes(const std::string& level) {
   Route route;
   std::string error;
-  ASSERT_TRUE(ReadRoute(RoutePath(level), route, error)) << error;
-  ASSERT_TRUE(route.hasExpected) << "the route stores no expected statistics";
+  EXPECT_TRUE(ReadRoute(RoutePath(level), route, error)) << error;
+  EXPECT_TRUE(route.hasExpected) << "the route stores no expected statistics";
   const RouteOutcome outcome = PlayRoute(route, TraceOptions());
   EXPECT_TRUE(outcome.completed) << "the flag was not reached; the hero got to x " << outcome.furthestX;
   EXPECT_EQ(DescribeStats(route.expected), DescribeStats(outcome.stats));
+  return outcome;
+}
+
+// What a first-time player needs from a level, measured on a flawless run: a level worth the
+// trip but short enough to try again, a checkpoint never far behind, and no checkpoint he can
+// pass without touching it, since a death sends him back to the rightmost one he touched.
+const int kShortestLevelSeconds = 60;
+const int kLongestLevelSeconds = 100;
+const int kLongestStretchSeconds = 25;
+// The level climbs and drops: the highest and lowest floors on its way lie this many rows apart.
+const int kLeastClimbRows = 12;
+
+enum RouteKind { kMainRoute, kUpperRoute };
+
+double Seconds(int frames) { return frames * kRouteFrameMs / 1000.0; }
+
+void ExpectFairLevel(const std::string& routeName, RouteKind kind) {
+  const RouteOutcome outcome = ExpectRouteFinishes(routeName);
+  int lastFrame = LevelScreen::kTitleCardFrames;
+  for (const CheckpointTouch& checkpoint : outcome.checkpoints) {
+    EXPECT_GE(checkpoint.frame, 0) << "the checkpoint in column " << checkpoint.column << " was passed by";
+    if (checkpoint.frame < 0) continue;
+    EXPECT_GT(checkpoint.frame, lastFrame) << "the checkpoint in column " << checkpoint.column << " came too early";
+    EXPECT_LE(Seconds(checkpoint.frame - lastFrame), kLongestStretchSeconds)
+        << "before the checkpoint in column " << checkpoint.column;
+    lastFrame = std::max(lastFrame, checkpoint.frame);
+  }
+  EXPECT_LE(Seconds(outcome.stats.frames - lastFrame), kLongestStretchSeconds) << "from the last checkpoint on";
+  const double played = Seconds(outcome.stats.frames - LevelScreen::kTitleCardFrames);
+  EXPECT_GE(played, kShortestLevelSeconds);
+  EXPECT_LE(played, kLongestLevelSeconds);
+  if (kind != kMainRoute) return;
+  EXPECT_GE(outcome.lowestFloorRow - outcome.highestFloorRow, kLeastClimbRows);
+  EXPECT_GT(outcome.stats.lives, kStartingLives) << "no extra life on the way";
 }
 }  // namespace
 
-TEST(Routes, TumboWorld1) { ExpectRouteFinishes("TumboWorld1"); }
+TEST(Routes, TumboWorld1) { ExpectFairLevel("TumboWorld1", kMainRoute); }
+
+TEST(Routes, TumboWorld1Upper) { ExpectFairLevel("TumboWorld1-upper", kUpperRoute); }
 
 TEST(Routes, TumboWorld2) { ExpectRouteFinishes("TumboWorld2"); }
 
