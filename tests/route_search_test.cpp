@@ -35,6 +35,7 @@ struct Verdict {
   int completed = 0;
   int frames = 0;
   int furthestX = 0;
+  int furthestLandedX = 0;
   int mishap = 0;
   int lastProgressFrame = 0;
 };
@@ -61,6 +62,7 @@ Verdict PlayOn(RouteRun& run, const Route& route, int frameOffset, int horizon) 
   verdict.completed = run.Completed();
   verdict.frames = run.frame;
   verdict.furthestX = run.outcome.furthestX;
+  verdict.furthestLandedX = run.outcome.furthestLandedX;
   verdict.mishap = Mishap(run.outcome);
   verdict.lastProgressFrame = run.lastProgressFrame;
   return verdict;
@@ -109,6 +111,9 @@ std::vector<Candidate> Candidates(int windowLength) {
 bool Better(const Verdict& a, const Verdict& b) {
   if (a.completed != b.completed) return a.completed;
   if (a.completed) return a.frames < b.frames;
+  // Where the hero last stood counts first: a long leap that ends in spikes beats a short hop
+  // onto the next platform only on how far it flew.
+  if (a.furthestLandedX != b.furthestLandedX) return a.furthestLandedX > b.furthestLandedX;
   if (a.furthestX != b.furthestX) return a.furthestX > b.furthestX;
   return !a.mishap && b.mishap;
 }
@@ -206,13 +211,17 @@ TEST(Routes, DISABLED_Search) {
     std::cout << "stuck near frame " << failedAt << " at x " << current.furthestX << "; best try: "
               << (chosen.jumpHold ? "jump " + std::to_string(chosen.jumpHold) : "wait " + std::to_string(chosen.wait))
               << " at frame " << windowStart + chosen.offset << " reaches x " << best.verdict.furthestX << std::endl;
-    if (!best.verdict.completed && best.verdict.furthestX <= current.furthestX) {
+    if (!Better(best.verdict, current)) {
       window += kWindowStep;
       continue;
     }
     Splice(route, windowStart, chosen.continuation);
     window = kWindowStep;
     current = Judge(route);
+  }
+  // Kept even when it fails, so the way it found can be watched or continued by hand.
+  if (!current.completed) {
+    if (const char* out = std::getenv("TUMBO_ROUTE_OUT")) WriteRouteFile(out, route);
   }
   ASSERT_TRUE(current.completed) << "no way found past x " << current.furthestX;
 

@@ -83,7 +83,9 @@ TEST(Routes, TumboWorld1) { ExpectFairLevel("TumboWorld1", kMainRoute); }
 
 TEST(Routes, TumboWorld1Upper) { ExpectFairLevel("TumboWorld1-upper", kUpperRoute); }
 
-TEST(Routes, TumboWorld2) { ExpectRouteFinishes("TumboWorld2"); }
+TEST(Routes, TumboWorld2) { ExpectFairLevel("TumboWorld2", kMainRoute); }
+
+TEST(Routes, TumboWorld2Upper) { ExpectFairLevel("TumboWorld2-upper", kUpperRoute); }
 
 TEST(Routes, Blorp1) { ExpectRouteFinishes("Blorp1"); }
 

@@ -8,6 +8,7 @@
 
 #include "enemies/tumbo_world.h"
 #include "entities/player.h"
+#include "entities/player_tuning.h"
 #include "entities/registry.h"
 #include "support/level_watch.h"
 #include "support/route_player.h"
@@ -65,37 +66,38 @@ ShellResult StompAndKick(int story, int saucerColumn) {
   return result;
 }
 
-// After the title card, puts the hero on the ground a few cells left of a spring.
-void StandBeforeSpring(RouteRun& run, int story, int springColumn) {
+// After the title card, puts the hero on the floor whose top is the given row.
+void StandOn(RouteRun& run, int story, int column, int floorRow) {
   PlayTitleCard(run, story);
   Player& hero = run.Hero();
-  const int groundTop = 17 * kTile;
-  hero.x = (springColumn - 4) * kTile;
-  hero.y = groundTop - hero.h - 1;
+  hero.x = column * kTile;
+  hero.y = floorRow * kTile - hero.h - 1;
   SetCamera(hero.x - 304, hero.y - 224);
 }
 
-// Walks into the spring; from the launch on, the hero holds Right only in the frames the plan says.
-bool SpringRideFindsExtraLife(int story, int springColumn, bool (*holdRight)(int framesSinceLaunch)) {
-  RouteRun run;
-  StandBeforeSpring(run, story, springColumn);
-  const Player& hero = run.Hero();
+// Launches the hero up from where he stands, by walking into the spring a few cells on or with a
+// jetpack; from the launch on he holds Right only in the frames the plan says.
+bool LaunchFindsExtraLife(RouteRun& run, bool jetpack, bool (*holdRight)(int framesSinceLaunch)) {
+  Player& hero = run.Hero();
+  if (jetpack) hero.SetEffect(kJetpackEffect);
   const int livesBefore = hero.lifeCount;
-  RouteKeys right;
-  right.right = true;
   int launchedAt = -1;
   const int kRideFrames = 400;
   for (int i = 0; i < kRideFrames && hero.lifeCount == livesBefore; ++i) {
     if (launchedAt < 0 && hero.airborne && hero.vy > 20) launchedAt = i;
-    const bool hold = launchedAt < 0 || holdRight(i - launchedAt);
-    run.Frame(hold ? right : RouteKeys(), false);
+    RouteKeys keys;
+    keys.right = launchedAt < 0 ? !jetpack : holdRight(i - launchedAt);
+    keys.space = jetpack && launchedAt < 0;
+    run.Frame(keys, false);
   }
   const bool found = hero.lifeCount > livesBefore;
   run.Finish();
   return found;
 }
 
+int planFrames = 0;
 bool AlwaysRight(int) { return true; }
+bool RightForPlanFramesOnly(int since) { return since < planFrames; }
 }  // namespace
 
 TEST(StoryLevelSetPieces, FirstLevelShellClearsTheWalkersBelowIt) {
@@ -106,9 +108,9 @@ TEST(StoryLevelSetPieces, FirstLevelShellClearsTheWalkersBelowIt) {
   EXPECT_TRUE(result.shellInPit);
 }
 
-TEST(StoryLevelSetPieces, SecondLevelShellClearsTheRowOfFourWalkers) {
-  const ShellResult result = StompAndKick(1, 97);
-  EXPECT_EQ(1 + 4, result.killed);
+TEST(StoryLevelSetPieces, SecondLevelShellClearsTheThreeWalkersBelowIt) {
+  const ShellResult result = StompAndKick(1, 223);
+  EXPECT_EQ(1 + 3, result.killed);
   EXPECT_EQ(0, result.walkersLeft);
   EXPECT_FALSE(result.heroHurt);
   EXPECT_TRUE(result.shellInPit);
@@ -169,8 +171,23 @@ TEST(StoryLevelSetPieces, FirstLevelCellarIsFoundByStoppingAndLeftThroughItsDitc
   EXPECT_GT(curious.lastColumn, kDitchColumn + 4);
 }
 
-TEST(StoryLevelSetPieces, SecondLevelExtraLifeLedgeIsWithinASpringRide) {
-  EXPECT_TRUE(SpringRideFindsExtraLife(1, 197, AlwaysRight));
+// The spring at the foot of the cliff throws a hurried hero onto its top, past the ledge high
+// above; the jetpack, steered, reaches the extra life on it.
+TEST(StoryLevelSetPieces, SecondLevelExtraLifeOverTheCliffWantsTheJetpack) {
+  const int kSpringColumn = 383;
+  const int kGroundRow = 16;
+  const int kCliffTopRow = 6;
+  const int kUnderTheLedge = 395;
+  RouteRun springRide;
+  StandOn(springRide, 1, kSpringColumn - 4, kGroundRow);
+  EXPECT_FALSE(LaunchFindsExtraLife(springRide, false, AlwaysRight));
+  bool found = false;
+  for (planFrames = 0; planFrames <= 80 && !found; planFrames += 4) {
+    RouteRun jetpackRide;
+    StandOn(jetpackRide, 1, kUnderTheLedge, kCliffTopRow);
+    found = LaunchFindsExtraLife(jetpackRide, true, RightForPlanFramesOnly);
+  }
+  EXPECT_TRUE(found);
 }
 
 namespace {

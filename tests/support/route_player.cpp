@@ -116,7 +116,7 @@ void ListLeftovers(std::ostream& out) {
 void TraceLine(std::ostream& out, int frame) {
   const Player& hero = playScreen.player;
   out << "frame " << frame << " x " << hero.x << " y " << hero.y << " vy " << hero.vy << " airborne "
-      << hero.airborne << " health " << hero.health << " lives " << hero.lifeCount << " money "
+      << hero.airborne << " dead " << hero.dead << " w " << hero.w << " h " << hero.h << " health " << hero.health << " lives " << hero.lifeCount << " money "
       << hero.levelMoney << " camera " << world.cameraX << "," << world.cameraY << "\n";
 }
 }  // namespace
@@ -243,7 +243,7 @@ void RouteRun::Start(int story) {
   world.levelComplete = false;
   playScreen.Init();
   outcome = RouteOutcome();
-  outcome.furthestX = playScreen.player.x;
+  outcome.furthestX = outcome.furthestLandedX = playScreen.player.x;
   outcome.checkpoints = LevelCheckpoints();
   checkpointsNoted = 0;
   outcome.highestFloorRow = outcome.lowestFloorRow = (playScreen.player.y + playScreen.player.h + 1) / kTile;
@@ -268,6 +268,7 @@ void RouteRun::Frame(const RouteKeys& keys, bool render) {
     outcome.furthestX = hero.x;
     lastProgressFrame = frame;
   }
+  if (hero.x > outcome.furthestLandedX && !hero.dead && !hero.airborne) outcome.furthestLandedX = hero.x;
   NoteCheckpointsAndFloor();
   outcome.completed = world.levelComplete;
   outcome.stats = ReadStats(frame);

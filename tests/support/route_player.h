@@ -63,6 +63,7 @@ struct RouteOutcome {
   int deaths = 0;          // death falls started
   int hurts = 0;           // health points lost
   int furthestX = 0;       // the hero's greatest x
+  int furthestLandedX = 0; // his greatest x on the ground: a leap that ends in spikes does not count
   bool strayed = false;    // the hero entered a stretch the run was told to avoid
   // The level's checkpoints, left to right, with the frames the hero first touched them.
   std::vector<CheckpointTouch> checkpoints;
