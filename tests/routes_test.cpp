@@ -87,7 +87,9 @@ TEST(Routes, TumboWorld2) { ExpectFairLevel("TumboWorld2", kMainRoute); }
 
 TEST(Routes, TumboWorld2Upper) { ExpectFairLevel("TumboWorld2-upper", kUpperRoute); }
 
-TEST(Routes, Blorp1) { ExpectRouteFinishes("Blorp1"); }
+TEST(Routes, Blorp1) { ExpectFairLevel("Blorp1", kMainRoute); }
+
+TEST(Routes, Blorp1Upper) { ExpectFairLevel("Blorp1-upper", kUpperRoute); }
 
 TEST(Routes, Blorp2) { ExpectRouteFinishes("Blorp2"); }
 
