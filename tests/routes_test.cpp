@@ -91,7 +91,9 @@ TEST(Routes, Blorp1) { ExpectFairLevel("Blorp1", kMainRoute); }
 
 TEST(Routes, Blorp1Upper) { ExpectFairLevel("Blorp1-upper", kUpperRoute); }
 
-TEST(Routes, Blorp2) { ExpectRouteFinishes("Blorp2"); }
+TEST(Routes, Blorp2) { ExpectFairLevel("Blorp2", kMainRoute); }
+
+TEST(Routes, Blorp2Upper) { ExpectFairLevel("Blorp2-upper", kUpperRoute); }
 
 TEST(Routes, SpacePirate1) { ExpectRouteFinishes("SpacePirate1"); }
 
