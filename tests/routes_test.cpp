@@ -95,7 +95,9 @@ TEST(Routes, Blorp2) { ExpectFairLevel("Blorp2", kMainRoute); }
 
 TEST(Routes, Blorp2Upper) { ExpectFairLevel("Blorp2-upper", kUpperRoute); }
 
-TEST(Routes, SpacePirate1) { ExpectRouteFinishes("SpacePirate1"); }
+TEST(Routes, SpacePirate1) { ExpectFairLevel("SpacePirate1", kMainRoute); }
+
+TEST(Routes, SpacePirate1Upper) { ExpectFairLevel("SpacePirate1-upper", kUpperRoute); }
 
 TEST(Routes, SpacePirate2) { ExpectRouteFinishes("SpacePirate2"); }
 
