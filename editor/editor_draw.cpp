@@ -3,7 +3,7 @@
 #include "engine/image.h"
 #include "entities/game_object.h"
 #include "input/input.h"
-#include "world/entity_names.h"
+#include "level/entity_names.h"
 #include "world/world.h"
 
 namespace {

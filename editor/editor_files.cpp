@@ -5,7 +5,7 @@
 #include "editor/editor_model.h"
 #include "engine/log.h"
 #include "entities/game_object.h"
-#include "world/entity_records.h"
+#include "level/entity_records.h"
 #include "world/world.h"
 
 // Custom levels come from players, so a file the editor cannot read in full is reported with one

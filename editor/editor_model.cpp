@@ -5,8 +5,8 @@
 #include "engine/log.h"
 #include "engine/rect.h"
 #include "entities/game_object.h"
-#include "world/entity_factory.h"
-#include "world/entity_names.h"
+#include "level/entity_factory.h"
+#include "level/entity_names.h"
 #include "world/world.h"
 
 int editorGrid[kEditorRows][kEditorColumns];

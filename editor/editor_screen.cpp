@@ -7,7 +7,7 @@
 #include "engine/rect.h"
 #include "engine/state_manager.h"
 #include "input/input.h"
-#include "world/entity_names.h"
+#include "level/entity_names.h"
 #include "world/world.h"
 
 namespace {

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "enemies/surroundings.h"
 #include "engine/engine.h"
 #include "engine/rect.h"
+#include "entities/enemy.h"
 #include "entities/player.h"
 #include "world/tile_images.h"
 #include "world/world.h"

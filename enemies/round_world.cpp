@@ -3,8 +3,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "enemies/surroundings.h"
 #include "engine/rect.h"
+#include "entities/enemy.h"
 #include "entities/player.h"
 #include "world/tile_images.h"
 #include "world/world.h"

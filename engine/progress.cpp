@@ -1,7 +1,7 @@
 #include "engine/progress.h"
 
 #include "engine/save_data.h"
-#include "world/entity_names.h"
+#include "level/entity_names.h"
 #include "world/world.h"
 
 int currentLevel = 0;

@@ -3,10 +3,10 @@
 #include "engine/engine.h"
 #include "engine/progress.h"
 #include "engine/state_manager.h"
+#include "entities/level_timer.h"
 #include "entities/registry.h"
 #include "input/gamepad.h"
 #include "input/input.h"
-#include "screens/level_timer.h"
 #include "world/world.h"
 
 namespace {

@@ -10,9 +10,9 @@
 #include "engine/log.h"
 #include "entities/game_object.h"
 #include "entities/registry.h"
+#include "level/entity_names.h"
 #include "level_text.h"
 #include "support/headless.h"
-#include "world/entity_names.h"
 #include "world/tile.h"
 #include "world/world.h"
 

@@ -10,8 +10,8 @@
 #include "engine/image.h"
 #include "entities/game_object.h"
 #include "input/input.h"
+#include "level/entity_names.h"
 #include "support/headless.h"
-#include "world/entity_names.h"
 #include "world/world.h"
 
 namespace {

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "app/game_main.h"
 #include "engine/engine.h"
-#include "engine/game_main.h"
 #include "support/headless.h"
 
 namespace {

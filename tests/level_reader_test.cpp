@@ -4,11 +4,11 @@
 #include <sstream>
 
 #include "engine/log.h"
+#include "entities/flag.h"
 #include "entities/registry.h"
+#include "level/entity_factory.h"
 #include "level_text.h"
 #include "support/headless.h"
-#include "world/entity_factory.h"
-#include "world/flag.h"
 #include "world/tiles.h"
 #include "world/world.h"
 

@@ -7,11 +7,11 @@
 
 #include "engine/progress.h"
 #include "engine/state_manager.h"
+#include "entities/level_timer.h"
 #include "entities/registry.h"
 #include "input/input.h"
 #include "level_text.h"
 #include "screens/blank_screen.h"
-#include "screens/level_timer.h"
 #include "support/headless.h"
 #include "world/world.h"
 

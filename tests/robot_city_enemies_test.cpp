@@ -12,9 +12,9 @@
 #include "entities/player.h"
 #include "entities/registry.h"
 #include "hero_test_world.h"
+#include "level/entity_factory.h"
 #include "support/enemy_test_world.h"
 #include "support/level_records.h"
-#include "world/entity_factory.h"
 #include "world/tile_images.h"
 
 namespace fs = boost::filesystem;

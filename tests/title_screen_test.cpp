@@ -5,7 +5,7 @@
 #include <fstream>
 #include <string>
 
-#include "engine/game_main.h"
+#include "app/game_main.h"
 #include "engine/progress.h"
 #include "engine/state_manager.h"
 #include "input/input.h"

@@ -1,4 +1,4 @@
-#include "world/entity_names.h"
+#include "level/entity_names.h"
 
 #include <algorithm>
 

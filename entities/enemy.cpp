@@ -1,4 +1,4 @@
-#include "enemies/surroundings.h"
+#include "entities/enemy.h"
 
 #include "engine/engine.h"
 #include "engine/rect.h"

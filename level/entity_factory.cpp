@@ -1,4 +1,4 @@
-#include "world/entity_factory.h"
+#include "level/entity_factory.h"
 
 #include <utility>
 
@@ -7,8 +7,8 @@
 #include "enemies/round_world.h"
 #include "enemies/space_pirates.h"
 #include "enemies/tumbo_world.h"
+#include "entities/flag.h"
 #include "entities/items.h"
-#include "world/flag.h"
 
 namespace {
 using Maker = GameObject* (*)(std::istream&);

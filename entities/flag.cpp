@@ -1,4 +1,4 @@
-#include "world/flag.h"
+#include "entities/flag.h"
 
 #include "engine/rect.h"
 #include "entities/player.h"

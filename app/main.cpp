@@ -1,4 +1,4 @@
-#include "engine/game_main.h"
+#include "app/game_main.h"
 
 // Built twice from this one file: the windowed game and the full-screen game.
 int main(int, char**) {

@@ -1,4 +1,4 @@
-#include "engine/startup_loading.h"
+#include "app/startup_loading.h"
 
 #include "editor/editor_model.h"
 #include "editor/level_list_dialog.h"

@@ -2,10 +2,10 @@
 #include <fstream>
 #include <string>
 
+#include "app/startup_loading.h"
 #include "engine/engine.h"
-#include "engine/startup_loading.h"
 #include "entities/registry.h"
-#include "world/entity_records.h"
+#include "level/entity_records.h"
 #include "world/world.h"
 
 // Level files come from players as well as from us, so every malformed one is reported with a
