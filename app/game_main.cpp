@@ -11,8 +11,6 @@
 #include "input/gamepad.h"
 #include "input/input.h"
 
-bool GameRunning = false;
-
 namespace {
 const char* kTitle = "The Adventures of Tumbo Man";
 const Uint32 kFrameIntervalMs = 11;

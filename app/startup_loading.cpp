@@ -7,13 +7,15 @@
 #include "enemies/round_world.h"
 #include "enemies/space_pirates.h"
 #include "enemies/tumbo_world.h"
-#include "engine/engine.h"
+#include "engine/image.h"
+#include "engine/progress.h"
+#include "engine/save_data.h"
 #include "entities/hero_graphics.h"
 #include "entities/items.h"
+#include "level/entity_names.h"
 #include "screens/shop_graphics.h"
 #include "world/special_graphics.h"
-
-Image loadingImage;
+#include "world/world.h"
 
 namespace {
 using Loader = bool (*)();
@@ -44,8 +46,7 @@ const ArtModule kModules[] = {
 
 bool LoadAllGraphics() {
   if (!loadingImage.Load("gfx/loading.png")) return false;
-  loadingImage.Draw(0, 0);
-  FlipScreen();
+  ShowLoadingPicture();
   for (const ArtModule& module : kModules) {
     if (module.load && !module.load()) return false;
   }
@@ -57,4 +58,21 @@ void FreeAllGraphics() {
   for (const ArtModule& module : kModules) {
     if (module.free) module.free();
   }
+}
+
+bool InitStoryAndSave() {
+  storyLevelFiles = {"Levels/TumboWorld1.level", "Levels/TumboWorld2.level", "Levels/Blorp1.level",
+                     "Levels/Blorp2.level",      "Levels/SpacePirate1.level", "Levels/SpacePirate2.level",
+                     "Levels/RobotCity1.level",  "Levels/RobotCity2.level",   "Levels/RoundWorld1.level",
+                     "Levels/RoundWorld2.level"};
+  storyLevelTitles = {"They came from Outer Space!", "For Great Justice!",     "Attack of the Jelly Monsters",
+                      "There's too many of them!",   "Pirates...in space!",    "Full Armored Tumbo Man",
+                      "The Machines!",               "Giant Robot Attack!",    "The Round Menace",
+                      "The Showdown"};
+  InitEntityNames();
+  currentLevel = 0;
+  world.levelComplete = false;
+  lives = kStartingLives;
+  ReadSaveFile();
+  return true;
 }

@@ -9,6 +9,7 @@
 
 SDL_Surface* screen = nullptr;
 bool fullscreenMode = false;
+bool GameRunning = false;
 std::string engineFailure;
 
 namespace {

@@ -13,6 +13,9 @@ const int kScreenHeight = 480;
 extern SDL_Surface* screen;
 extern bool fullscreenMode;
 
+// The frame loop runs while this is true; the loop's quit test and the title menu's exit clear it.
+extern bool GameRunning;
+
 // Brings up the log, SDL, SDL_ttf, the sound system and the video surface, in that order.
 // On failure the cause is logged, engineFailure names the failing step, and false is returned.
 bool EngineInit(std::string title, int width, int height, bool fullscreen);

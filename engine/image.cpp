@@ -58,6 +58,13 @@ void Image::Free() {
   Log("Freed " + fileName);
 }
 
+Image loadingImage;
+
+void ShowLoadingPicture() {
+  loadingImage.Draw(0, 0);
+  FlipScreen();
+}
+
 bool LoadKeyed(Image& image, const std::string& path) {
   if (!image.Load(path)) return false;
   image.SetColorKey(255, 0, 255);

@@ -20,3 +20,8 @@ class Image {
 
 // Loads the picture and keys it with magenta, the transparent colour of all the game's art.
 bool LoadKeyed(Image& image, const std::string& path);
+
+// Shown while the art and each level load.
+extern Image loadingImage;
+// Puts the loading picture on the whole screen at once.
+void ShowLoadingPicture();

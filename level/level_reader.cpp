@@ -1,9 +1,11 @@
+#include "level/level_reader.h"
+
 #include <boost/filesystem.hpp>
 #include <fstream>
 #include <string>
 
-#include "app/startup_loading.h"
-#include "engine/engine.h"
+#include "engine/image.h"
+#include "engine/log.h"
 #include "entities/registry.h"
 #include "level/entity_records.h"
 #include "world/world.h"
@@ -71,11 +73,6 @@ bool ReadEntities(std::istream& in, const std::string& path, bool report) {
   if (ReadEntityRecords(in, AddEntity, problem)) return true;
   if (report) ReportBadLevel(path, problem);
   return false;
-}
-
-void ShowLoadingPicture() {
-  loadingImage.Draw(0, 0);
-  FlipScreen();
 }
 }  // namespace
 

@@ -7,6 +7,7 @@
 #include "entities/registry.h"
 #include "input/gamepad.h"
 #include "input/input.h"
+#include "level/level_reader.h"
 #include "world/world.h"
 
 namespace {

@@ -1,6 +1,5 @@
 #include "screens/title_screen.h"
 
-#include "app/game_main.h"
 #include "engine/engine.h"
 #include "engine/progress.h"
 #include "engine/state_manager.h"

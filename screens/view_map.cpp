@@ -2,6 +2,7 @@
 
 #include "engine/engine.h"
 #include "input/input.h"
+#include "level/level_reader.h"
 #include "world/world.h"
 
 namespace {

@@ -11,6 +11,7 @@
 #include "entities/game_object.h"
 #include "entities/registry.h"
 #include "level/entity_names.h"
+#include "level/level_reader.h"
 #include "level_text.h"
 #include "support/headless.h"
 #include "world/tile.h"

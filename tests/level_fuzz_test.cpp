@@ -7,6 +7,7 @@
 
 #include "engine/log.h"
 #include "entities/registry.h"
+#include "level/level_reader.h"
 #include "level_text.h"
 #include "support/headless.h"
 #include "world/special_graphics.h"

@@ -7,6 +7,7 @@
 #include "entities/flag.h"
 #include "entities/registry.h"
 #include "level/entity_factory.h"
+#include "level/level_reader.h"
 #include "level_text.h"
 #include "support/headless.h"
 #include "world/tiles.h"

@@ -34,8 +34,6 @@ class World {
 
 extern World world;
 
-bool LoadWorld(std::string path);
-void ReloadEntities();
 // False for sizes no level can sensibly have (negative, or far beyond the editor's largest).
 bool IsAcceptableGridSize(int columns, int rows);
 // Replaces any previous grid; an unacceptable size leaves a 0 x 0 grid.
