@@ -7,6 +7,7 @@
 #include "engine/rect.h"
 #include "engine/state_manager.h"
 #include "input/input.h"
+#include "level/level_file.h"
 #include "level/entity_names.h"
 #include "world/world.h"
 
@@ -29,8 +30,6 @@ const int kHelpX = 120;
 const int kHelpY = 90;
 const int kLevelDialogX = 120;
 const int kLevelDialogY = 25;
-const char* const kCustomFolder = "Levels/Custom/";
-const char* const kLevelExtension = ".level";
 const char* const kDefaultName = "NewLevel";
 
 bool InMapView(int x, int y) { return 0 < x && x < kEditorViewSize && 0 < y && y < kEditorViewSize; }
@@ -183,7 +182,7 @@ void LevelEditor::HandleSaveDialog() {
     // ever reach the file name.
     if (!IsSafeLevelName(saveName)) return;
     // A save that failed keeps the dialog up, so the player sees the level is not on disk.
-    if (!SaveLevel(kCustomFolder + saveName + kLevelExtension)) return;
+    if (!SaveLevel(kCustomLevelFolder + saveName + kLevelExtension)) return;
     saveDialogOpen = false;
     leftHeldFromDialog = true;
   } else if (MouseOn(cancelButton)) {

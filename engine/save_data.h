@@ -10,6 +10,6 @@ const int kHatCount = 7;
 const int kCostumeCount = 2;
 
 void ReadSaveFile(const std::string& path = kSaveFile);
-// Writes through a temporary file renamed over the old one, so a crash or a full disk while
-// writing never leaves a cut-short save behind. Returns false when the file could not be written.
+// Replaces the file whole (ReplaceFile), so a failed write never leaves a cut-short save behind.
+// Returns false when the file could not be written.
 bool WriteSaveFile(const std::string& path = kSaveFile);
