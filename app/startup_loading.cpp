@@ -1,63 +1,58 @@
 #include "app/startup_loading.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "editor/editor_model.h"
 #include "editor/level_list_dialog.h"
-#include "enemies/blorp.h"
-#include "enemies/robot_city.h"
-#include "enemies/round_world.h"
-#include "enemies/space_pirates.h"
-#include "enemies/tumbo_world.h"
 #include "engine/image.h"
 #include "engine/progress.h"
 #include "engine/save_data.h"
 #include "entities/hero_graphics.h"
-#include "entities/items.h"
-#include "level/entity_names.h"
+#include "level/object_types.h"
 #include "screens/shop_graphics.h"
-#include "world/special_graphics.h"
 #include "world/world.h"
 
 namespace {
-using Loader = bool (*)();
-using Freer = void (*)();
-
-struct ArtModule {
-  Loader load;
-  Freer free;
-};
-
-// Module art in loading order; later modules stay unloaded when one fails.
-const ArtModule kModules[] = {
+// Loaded before the objects' art: the hero's and the editor's.
+const ArtModule kFirstModules[] = {
     {LoadPlayerGraphics, FreePlayerGraphics},
     {LoadEditorGraphics, FreeEditorGraphics},
-    {LoadSpecialGraphics, FreeSpecialGraphics},
-    {LoadTumboWorldGraphics, FreeTumboWorldGraphics},
-    {LoadBlorpGraphics, FreeBlorpGraphics},
-    {LoadSpacePiratesGraphics, FreeSpacePiratesGraphics},
-    {LoadRobotCityGraphics, FreeRobotCityGraphics},
-    {LoadRoundWorldGraphics, FreeRoundWorldGraphics},
-    {LoadItemGraphics, FreeItemGraphics},
+};
+// Loaded after the objects' art.
+const ArtModule kLastModules[] = {
     {LoadShopGraphics, FreeShopGraphics},
     {LoadDialogGraphics, FreeDialogGraphics},
     // Missing theme pictures only leave the editor without a background, so start-up goes on.
     {[] { InitThemes(); return true; }, FreeThemes},
 };
+
+// Every module in loading order, the objects' modules once each in the order of the type table.
+std::vector<const ArtModule*> ModulesInOrder() {
+  std::vector<const ArtModule*> modules;
+  for (const ArtModule& module : kFirstModules) modules.push_back(&module);
+  for (int i = 0; i < kObjectTypeCount; ++i) {
+    const ArtModule* art = kObjectTypes[i].art;
+    if (std::find(modules.begin(), modules.end(), art) == modules.end()) modules.push_back(art);
+  }
+  for (const ArtModule& module : kLastModules) modules.push_back(&module);
+  return modules;
+}
 }  // namespace
 
+// Later modules stay unloaded when one fails.
 bool LoadAllGraphics() {
   if (!loadingImage.Load("gfx/loading.png")) return false;
   ShowLoadingPicture();
-  for (const ArtModule& module : kModules) {
-    if (module.load && !module.load()) return false;
+  for (const ArtModule* module : ModulesInOrder()) {
+    if (!module->load()) return false;
   }
   return true;
 }
 
 void FreeAllGraphics() {
   loadingImage.Free();
-  for (const ArtModule& module : kModules) {
-    if (module.free) module.free();
-  }
+  for (const ArtModule* module : ModulesInOrder()) module->free();
 }
 
 bool InitStoryAndSave() {

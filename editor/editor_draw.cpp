@@ -3,7 +3,7 @@
 #include "engine/image.h"
 #include "entities/game_object.h"
 #include "input/input.h"
-#include "level/entity_names.h"
+#include "level/object_types.h"
 #include "world/world.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include "engine/state_manager.h"
 #include "input/input.h"
 #include "level/level_file.h"
-#include "level/entity_names.h"
+#include "level/object_types.h"
 #include "world/world.h"
 
 namespace {

@@ -208,21 +208,21 @@ template class SplittingBlorp<SmallBlorp>;
 template class SplittingBlorp<MediumBlorp>;
 
 
-SmallBlorp::SmallBlorp() : Blorp(kSmallBlorpSize, "SmallBlorp", kSmallBlorpTakeOff, smallBlorpFrames) {}
+SmallBlorp::SmallBlorp() : Blorp(kSmallBlorpSize, kTypeName, kSmallBlorpTakeOff, smallBlorpFrames) {}
 
 SmallBlorp::SmallBlorp(int x, int y, int direction)
-    : Blorp(x, y, direction, kSmallBlorpSize, "SmallBlorp", kSmallBlorpTakeOff, smallBlorpFrames) {}
+    : Blorp(x, y, direction, kSmallBlorpSize, kTypeName, kSmallBlorpTakeOff, smallBlorpFrames) {}
 
 MediumBlorp::MediumBlorp()
-    : SplittingBlorp(kMediumBlorpSize, "MediumBlorp", kMediumBlorpTakeOff, mediumBlorpFrames, kMediumSplitLeft,
+    : SplittingBlorp(kMediumBlorpSize, kTypeName, kMediumBlorpTakeOff, mediumBlorpFrames, kMediumSplitLeft,
                      kMediumSplitWidth) {}
 
 MediumBlorp::MediumBlorp(int x, int y, int direction)
-    : SplittingBlorp(x, y, direction, kMediumBlorpSize, "MediumBlorp", kMediumBlorpTakeOff, mediumBlorpFrames,
+    : SplittingBlorp(x, y, direction, kMediumBlorpSize, kTypeName, kMediumBlorpTakeOff, mediumBlorpFrames,
                      kMediumSplitLeft, kMediumSplitWidth) {}
 
 LargeBlorp::LargeBlorp(int x, int y, int direction)
-    : SplittingBlorp(x, y, direction, kLargeBlorpSize, "LargeBlorp", kLargeBlorpTakeOff, largeBlorpFrames,
+    : SplittingBlorp(x, y, direction, kLargeBlorpSize, kTypeName, kLargeBlorpTakeOff, largeBlorpFrames,
                      kLargeSplitLeft, kLargeSplitWidth) {}
 
 
@@ -231,7 +231,7 @@ Smashy::Smashy(int x, int y) : homeY(y) {
   this->y = y;
   w = kSmashySize;
   h = kSmashySize;
-  typeName = "Smashy";
+  typeName = kTypeName;
   snapToGround = false;
   waitTime = kSmashyWaitFrames;
   triggerZone = MakeRect(x, y + kSmashySize, kSmashySize, kSmashyZoneDepth);

@@ -51,6 +51,7 @@ class Blorp : public Entity {
 
 class SmallBlorp : public Blorp {
  public:
+  static constexpr const char* kTypeName = "SmallBlorp";
   SmallBlorp();
   SmallBlorp(int x, int y, int direction);
 };
@@ -79,12 +80,14 @@ class SplittingBlorp : public Blorp {
 
 class MediumBlorp : public SplittingBlorp<SmallBlorp> {
  public:
+  static constexpr const char* kTypeName = "MediumBlorp";
   MediumBlorp();
   MediumBlorp(int x, int y, int direction);
 };
 
 class LargeBlorp : public SplittingBlorp<MediumBlorp> {
  public:
+  static constexpr const char* kTypeName = "LargeBlorp";
   LargeBlorp(int x, int y, int direction);
 };
 
@@ -92,6 +95,7 @@ class LargeBlorp : public SplittingBlorp<MediumBlorp> {
 // back; its touch hurts from every side.
 class Smashy : public Entity {
  public:
+  static constexpr const char* kTypeName = "Smashy";
   int frame = 0;  // 0 idle or rising, 1 dropping or waiting
   bool falling = false;
   bool resting = false;  // landed, waiting or rising

@@ -79,7 +79,7 @@ RobotGuard::RobotGuard(int x, int y, int direction) : direction(Facing(direction
   this->y = y;
   w = kGuardWidth;
   h = kGuardHeight;
-  typeName = "RobotGuard";
+  typeName = kTypeName;
   snapToGround = true;
   frame = this->direction;
   world.enemyCount += 1;
@@ -239,7 +239,7 @@ MissileBot::MissileBot(int x, int y) {
   this->y = y;
   w = kMissileBotWidth;
   h = kMissileBotHeight;
-  typeName = "MissileBot";
+  typeName = kTypeName;
   snapToGround = false;
   world.enemyCount += 1;
 }
@@ -298,7 +298,7 @@ Overlord::Overlord(int x, int y) {
   this->y = y;
   w = kOverlordWidth;
   h = kOverlordHeight;
-  typeName = "Overlord";
+  typeName = kTypeName;
   snapToGround = true;
 }
 

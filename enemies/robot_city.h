@@ -12,6 +12,7 @@
 // 50 frames, until 100 frames have passed without seeing him.
 class RobotGuard : public Entity {
  public:
+  static constexpr const char* kTypeName = "RobotGuard";
   int state = 0;  // 0 active, 1 dying, 2 dead
   int frame = 0;  // 0..3 facing and alert, 4..7 destruction, 8 wreck
   int frameCounter = 0;
@@ -68,6 +69,7 @@ class Missile : public Explosive {
 // A hovering launcher that sends a homing missile every 300 frames, at most three at once.
 class MissileBot : public Entity {
  public:
+  static constexpr const char* kTypeName = "MissileBot";
   int state = 0;  // 0 active, 1 dying, 2 dead
   int frame = 0;  // 0..1 hovering, 2..5 destruction, 6 wreck
   int frameCounter = 0;
@@ -93,6 +95,7 @@ class MissileBot : public Entity {
 // it, it walks right until its floor ends, and its touch kills at once.
 class Overlord : public Entity {
  public:
+  static constexpr const char* kTypeName = "Overlord";
   bool moving = false;
 
   Overlord(int x, int y);

@@ -109,7 +109,7 @@ Soldier::Soldier(int x, int y, int direction) : direction(Facing(direction)) {
   this->y = y;
   w = kSoldierSize;
   h = kSoldierSize;
-  typeName = "Soldier";
+  typeName = kTypeName;
   snapToGround = true;
   framePeriod = kSoldierFrameTime;
   world.enemyCount += 1;
@@ -199,7 +199,7 @@ Ninja::Ninja(int x, int y, int direction) : direction(Facing(direction)), homeX(
   this->y = y;
   w = kNinjaSize;
   h = kNinjaSize;
-  typeName = "Ninja";
+  typeName = kTypeName;
   snapToGround = true;
   framePeriod = kNinjaFrameTime;
   world.enemyCount += 1;
@@ -335,7 +335,7 @@ Bomber::Bomber(int x, int y) {
   this->y = y;
   w = kBomberWidth;
   h = kBomberHeight;
-  typeName = "Bomber";
+  typeName = kTypeName;
   snapToGround = false;
 }
 
@@ -385,7 +385,7 @@ Baron::Baron(int x, int y, int direction, int final) : final(final) {
   this->y = y;
   w = kBaronWidth;
   h = kBaronHeight;
-  typeName = "Baron";
+  typeName = kTypeName;
   snapToGround = true;
   world.enemyCount += 1;
 }

@@ -13,6 +13,7 @@
 // in the same direction until a wall or a ledge calms it down.
 class Soldier : public Entity {
  public:
+  static constexpr const char* kTypeName = "Soldier";
   int state = 0;  // 0 active, 1 dying, 2 dead
   int frame = 0;  // 0..2 walking, 3..5 alert, 6..10 dying
   int frameCounter = 0;
@@ -45,6 +46,7 @@ class Soldier : public Entity {
 // killed, it goes back to its post and returns as a new enemy once the post is out of view.
 class Ninja : public Entity {
  public:
+  static constexpr const char* kTypeName = "Ninja";
   int state = 0;  // 0 active, 1 dying, 2 gone (waiting at home)
   int frame = 0;  // 0..2 running, 3..4 dying, 5 gone
   int frameCounter = 0;
@@ -88,6 +90,7 @@ class Bomb : public Explosive {
 // frames, and is gone for good when it has left the view.
 class Bomber : public Entity {
  public:
+  static constexpr const char* kTypeName = "Bomber";
   int frame = 0;
   int frameCounter = 0;
   int framePeriod = 2;
@@ -117,6 +120,7 @@ class Bomber : public Entity {
 // the level.
 class Baron : public Entity {
  public:
+  static constexpr const char* kTypeName = "Baron";
   int state = 0;  // 0 standing, 1 charging, 2 crouching, 3 rising, 4 in the air, 5 dying, 6 dead
   int frame = 0;
   int frameCounter = 0;

@@ -67,7 +67,7 @@ Pirate::Pirate(int x, int y, int direction) : direction(Facing(direction)) {
   this->y = y;
   w = kPirateSize;
   h = kPirateSize;
-  typeName = "Pirate";
+  typeName = kTypeName;
   snapToGround = true;
   framePeriod = kPirateWalkFrames;
   fireInterval = kPirateFireInterval;
@@ -156,7 +156,7 @@ Tank::Tank(int x, int y) {
   this->y = y;
   w = kTankWidth;
   h = kTankHeight;
-  typeName = "Tank";
+  typeName = kTypeName;
   snapToGround = true;
   framePeriod = kTankWreckFrameTime;
   fireInterval = kTankFireInterval;

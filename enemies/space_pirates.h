@@ -10,6 +10,7 @@
 // Paces its platform and fires a small laser bolt every 200 frames.
 class Pirate : public Entity {
  public:
+  static constexpr const char* kTypeName = "Pirate";
   int state = 0;  // 0 active, 1 dying, 2 dead
   int frame = 0;  // 0..1 walking, 2..6 dying
   int frameCounter = 0;
@@ -38,6 +39,7 @@ class Pirate : public Entity {
 // hero's own tank, it is left empty for the hero to board, drive and jump out of.
 class Tank : public Entity {
  public:
+  static constexpr const char* kTypeName = "Tank";
   int state = 0;  // 0 enemy, 1 being destroyed, 2 empty
   int frame = 0;  // 0 enemy, 1..2 destruction, 3 empty facing left, 4 empty facing right
   int frameCounter = 0;

@@ -45,7 +45,7 @@ CircleMan::CircleMan(int x, int y, int direction) : direction(Facing(direction))
   this->y = y;
   w = kCircleManSize;
   h = kCircleManSize;
-  typeName = "CircleMan";
+  typeName = kTypeName;
   snapToGround = true;
   framePeriod = kCircleManStepFrames;
   world.enemyCount += 1;
@@ -111,7 +111,7 @@ UFRO::UFRO(int x, int y, int direction) : direction(Facing(direction)) {
   this->y = y;
   w = kUfroWidth;
   h = kUfroHeight;
-  typeName = "UFRO";
+  typeName = kTypeName;
   snapToGround = false;
   framePeriod = kUfroFrameTime;
   world.enemyCount += 1;

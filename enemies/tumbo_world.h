@@ -7,6 +7,7 @@
 // A walker that paces its platform, turning at walls and at ledges.
 class CircleMan : public Entity {
  public:
+  static constexpr const char* kTypeName = "CircleMan";
   int state = 0;  // 0 walking, 1 dying, 2 dead
   int frame = 0;  // column of circleManFrames
   int frameCounter = 0;
@@ -30,6 +31,7 @@ class CircleMan : public Entity {
 // other enemies.
 class UFRO : public Entity {
  public:
+  static constexpr const char* kTypeName = "UFRO";
   int animating = 1;
   int frame = 0;
   int frameCounter = 0;

@@ -21,6 +21,13 @@ class Image {
 // Loads the picture and keys it with magenta, the transparent colour of all the game's art.
 bool LoadKeyed(Image& image, const std::string& path);
 
+// The pictures and fonts of one part of the game, loaded once at start-up and freed once at exit.
+// Loading returns false when something the part cannot do without failed.
+struct ArtModule {
+  bool (*load)();
+  void (*free)();
+};
+
 // Shown while the art and each level load.
 extern Image loadingImage;
 // Puts the loading picture on the whole screen at once.

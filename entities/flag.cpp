@@ -24,7 +24,7 @@ Flag::Flag(int x, int y) {
   this->y = y;
   w = kFlagWidth;
   h = kFlagHeight;
-  typeName = "Flag";
+  typeName = kTypeName;
   snapToGround = true;
   flagY = y + kFlagStartDrop;
 }

@@ -5,7 +5,8 @@
 #include <string>
 
 // Everything in a level apart from the tiles and the hero. Owned by the registry (or the editor's
-// list) and deleted through this base, so a subclass's destructor frees all it owns.
+// list) and deleted through this base, so a subclass's destructor frees all it owns. A class that
+// level files hold names itself in a static kTypeName, exactly as the files write it.
 class GameObject {
  public:
   bool active = true;  // takes part in the level; Kill or a pickup clears it

@@ -37,11 +37,11 @@ void StartEffectOrStay(Item& item, int effect) {
 }
 }  // namespace
 
-Money::Money(int x, int y) { Place(*this, "Money", x, y, 22, 15); }
-OneUp::OneUp(int x, int y) { Place(*this, "OneUp", x, y, 20, 20); }
-DrVim::DrVim(int x, int y) { Place(*this, "DrVim", x, y, 15, 20); }
-EnergyDrink::EnergyDrink(int x, int y) { Place(*this, "EnergyDrink", x, y, 15, 20); }
-JetPack::JetPack(int x, int y) { Place(*this, "JetPack", x, y, 27, 27); }
+Money::Money(int x, int y) { Place(*this, kTypeName, x, y, 22, 15); }
+OneUp::OneUp(int x, int y) { Place(*this, kTypeName, x, y, 20, 20); }
+DrVim::DrVim(int x, int y) { Place(*this, kTypeName, x, y, 15, 20); }
+EnergyDrink::EnergyDrink(int x, int y) { Place(*this, kTypeName, x, y, 15, 20); }
+JetPack::JetPack(int x, int y) { Place(*this, kTypeName, x, y, 27, 27); }
 
 void Money::Apply() {
   if (thePlayer->levelMoney < kMaxLevelMoney) thePlayer->levelMoney += 1;

@@ -11,7 +11,7 @@
 #include "entities/player.h"
 #include "entities/registry.h"
 #include "hero_test_world.h"
-#include "level/entity_factory.h"
+#include "level/object_types.h"
 #include "support/enemy_test_world.h"
 #include "support/level_records.h"
 #include "world/tile_images.h"

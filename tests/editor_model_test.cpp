@@ -5,12 +5,13 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "engine/engine.h"
 #include "engine/image.h"
 #include "entities/game_object.h"
 #include "input/input.h"
-#include "level/entity_names.h"
+#include "level/object_types.h"
 #include "support/headless.h"
 #include "world/world.h"
 
@@ -95,6 +96,16 @@ TEST_F(EditorModelTest, GroundedObjectsFallOntoAnyTileAndStayPutAboveNothing) {
   ASSERT_EQ(3u, editorEntities.size());
   EXPECT_EQ(2 * kTileSize, editorEntities[2]->y);
   EXPECT_EQ("UFRO 128 64 0\n", RecordOf(editorEntities[2]));
+}
+
+TEST_F(EditorModelTest, ThePaletteHoldsEveryTypeOnceInItsOrderAndDeleteIsNoType) {
+  EXPECT_EQ(entityNames, (std::vector<std::string>{"CircleMan", "Money", "OneUp", "DrVim", "EnergyDrink", "JetPack",
+                                                   "UFRO", "SmallBlorp", "MediumBlorp", "LargeBlorp", "Smashy",
+                                                   "Pirate", "Delete", "Tank", "RobotGuard", "MissileBot", "Overlord",
+                                                   "Soldier", "Ninja", "Bomber", "Baron", "Flag"}));
+  EXPECT_FALSE(IsEntityName("Delete"));
+  EXPECT_FALSE(IsEntityName("circleman"));
+  EXPECT_FALSE(IsEntityName(""));
 }
 
 TEST_F(EditorModelTest, EveryPaletteObjectIsBuiltWithItsPlacementDefaults) {

@@ -11,7 +11,7 @@
 #include "engine/state_manager.h"
 #include "entities/game_object.h"
 #include "input/input.h"
-#include "level/entity_names.h"
+#include "level/object_types.h"
 #include "level_text.h"
 #include "screens/blank_screen.h"
 #include "support/headless.h"

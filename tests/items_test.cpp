@@ -8,7 +8,7 @@
 #include "entities/items.h"
 #include "entities/player.h"
 #include "entities/registry.h"
-#include "level/entity_factory.h"
+#include "level/object_types.h"
 #include "support/headless.h"
 #include "support/level_records.h"
 #include "world/world.h"

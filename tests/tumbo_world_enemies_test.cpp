@@ -10,7 +10,7 @@
 #include "engine/engine.h"
 #include "entities/player.h"
 #include "entities/registry.h"
-#include "level/entity_factory.h"
+#include "level/object_types.h"
 #include "support/enemy_test_world.h"
 #include "support/headless.h"
 #include "support/level_records.h"
