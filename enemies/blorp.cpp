@@ -290,43 +290,21 @@ void Smashy::Draw() { smashyFrames[frame].Draw(x - world.cameraX, y - world.came
 void Smashy::WriteLevelLine(std::ostream& out) { WriteRecord(out); }
 
 
-namespace {
-bool LoadBlorpFrames(Image (&frames)[2][4], const std::string& folder) {
-  for (int direction = 0; direction < 2; ++direction) {
-    for (int frame = 0; frame < 4; ++frame) {
-      const std::string file = std::to_string(direction) + "-" + std::to_string(frame) + ".png";
-      if (!LoadKeyed(frames[direction][frame], folder + file)) return false;
-    }
-  }
-  return true;
-}
-
-void FreeBlorpFrames(Image (&frames)[2][4]) {
-  for (auto& row : frames) {
-    for (Image& frame : row) frame.Free();
-  }
-}
-}  // namespace
-
+// Every picture of this world is needed: loading gives up at the first that fails.
 bool LoadBlorpGraphics() {
-  for (int index = 0; index < 4; ++index) {
-    if (!LoadKeyed(jellyImages[index], "gfx/Tiles/Blorp/Jelly/" + std::to_string(index) + ".png")) return false;
-  }
-  if (!sludgeImage.Load("gfx/Tiles/Blorp/Sludge/0.png")) return false;
-  if (!LoadBlorpFrames(smallBlorpFrames, "gfx/Entities/Blorp/Small_blorp/")) return false;
-  if (!LoadBlorpFrames(mediumBlorpFrames, "gfx/Entities/Blorp/Medium_blorp/")) return false;
-  if (!LoadBlorpFrames(largeBlorpFrames, "gfx/Entities/Blorp/Large_blorp/")) return false;
-  for (int index = 0; index < 2; ++index) {
-    if (!smashyFrames[index].Load("gfx/Entities/Blorp/Smashy/" + std::to_string(index) + ".png")) return false;
-  }
-  return true;
+  return LoadNumbered(jellyImages, "gfx/Tiles/Blorp/Jelly/", kKeyed, kStop) &&
+         sludgeImage.Load("gfx/Tiles/Blorp/Sludge/0.png") &&
+         LoadNumberedTable(smallBlorpFrames, "gfx/Entities/Blorp/Small_blorp/", kStop) &&
+         LoadNumberedTable(mediumBlorpFrames, "gfx/Entities/Blorp/Medium_blorp/", kStop) &&
+         LoadNumberedTable(largeBlorpFrames, "gfx/Entities/Blorp/Large_blorp/", kStop) &&
+         LoadNumbered(smashyFrames, "gfx/Entities/Blorp/Smashy/", kOpaque, kStop);
 }
 
 void FreeBlorpGraphics() {
-  for (Image& jelly : jellyImages) jelly.Free();
+  FreeImages(jellyImages);
   sludgeImage.Free();
-  FreeBlorpFrames(smallBlorpFrames);
-  FreeBlorpFrames(mediumBlorpFrames);
-  FreeBlorpFrames(largeBlorpFrames);
-  for (Image& frame : smashyFrames) frame.Free();
+  FreeImages(smallBlorpFrames);
+  FreeImages(mediumBlorpFrames);
+  FreeImages(largeBlorpFrames);
+  FreeImages(smashyFrames);
 }

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "engine/engine.h"
 #include "engine/rect.h"
 #include "entities/player.h"
+#include "world/camera.h"
 #include "world/world.h"
 
 const int kLargeShot = 1;
@@ -44,7 +44,7 @@ void LaserShot::Update() {
   Fly();
   if (!active) return;
   if (kind == kLargeShot) Bounce();
-  if (OutOfView()) Kill();
+  if (OutOfView(x, y, w, h)) Kill();
 }
 
 void LaserShot::Fly() {
@@ -61,11 +61,6 @@ void LaserShot::Fly() {
 void LaserShot::Bounce() {
   vy = std::clamp(vy - 1, -kLargeShotMaxVy, kLargeShotMaxVy);
   if (IsSolidAt(x + w / 2, y + h)) vy = -vy;
-}
-
-bool LaserShot::OutOfView() const {
-  return x + w < world.cameraX || x > world.cameraX + kScreenWidth || y + h < world.cameraY ||
-         y > world.cameraY + kScreenHeight;
 }
 
 void LaserShot::Collide() {

@@ -28,7 +28,6 @@ class LaserShot : public Entity {
  private:
   void Fly();
   void Bounce();
-  bool OutOfView() const;
 };
 
 extern Image laserShotImages[2];  // [kind]

@@ -330,32 +330,20 @@ void Overlord::Draw() { overlordImage.Draw(x - world.cameraX, y - world.cameraY)
 void Overlord::WriteLevelLine(std::ostream& out) { WriteRecord(out); }
 
 
-namespace {
-void LoadNumbered(Image* images, int count, const std::string& folder) {
-  for (int index = 0; index < count; ++index) LoadKeyed(images[index], folder + std::to_string(index) + ".png");
-}
-
-void FreeAll(Image* images, int count) {
-  for (int index = 0; index < count; ++index) images[index].Free();
-}
-}  // namespace
-
 bool LoadRobotCityGraphics() {
-  LoadNumbered(steelImages, 4, "gfx/Tiles/RobotCity/steel/");
-  for (int direction = 0; direction < 2; ++direction) {
-    LoadNumbered(conveyorImages[direction], 2, "gfx/Tiles/RobotCity/conveyor/" + std::to_string(direction) + "-");
-  }
-  LoadNumbered(robotGuardFrames, 9, "gfx/Entities/RobotCity/Robot Guard/");
-  LoadNumbered(missileFrames, 13, "gfx/Entities/RobotCity/Missile/");
-  LoadNumbered(missileBotFrames, 7, "gfx/Entities/RobotCity/Missile Bot/");
+  LoadNumbered(steelImages, "gfx/Tiles/RobotCity/steel/");
+  LoadNumberedTable(conveyorImages, "gfx/Tiles/RobotCity/conveyor/");
+  LoadNumbered(robotGuardFrames, "gfx/Entities/RobotCity/Robot Guard/");
+  LoadNumbered(missileFrames, "gfx/Entities/RobotCity/Missile/");
+  LoadNumbered(missileBotFrames, "gfx/Entities/RobotCity/Missile Bot/");
   return LoadKeyed(overlordImage, "gfx/Entities/RobotCity/Overlord/robot_overlord.png");
 }
 
 void FreeRobotCityGraphics() {
-  FreeAll(steelImages, 4);
-  for (auto& row : conveyorImages) FreeAll(row, 2);
-  FreeAll(robotGuardFrames, 9);
-  FreeAll(missileFrames, 13);
-  FreeAll(missileBotFrames, 7);
+  FreeImages(steelImages);
+  FreeImages(conveyorImages);
+  FreeImages(robotGuardFrames);
+  FreeImages(missileFrames);
+  FreeImages(missileBotFrames);
   overlordImage.Free();
 }

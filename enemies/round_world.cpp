@@ -549,45 +549,23 @@ void Baron::Draw() {
 void Baron::WriteLevelLine(std::ostream& out) { WriteRecord(out, {direction, final}); }
 
 
-namespace {
-void LoadFrames(Image* frames, int count, const std::string& prefix) {
-  for (int index = 0; index < count; ++index) LoadKeyed(frames[index], prefix + std::to_string(index) + ".png");
-}
-
-template <int Rows, int Columns>
-void LoadFrameTable(Image (&table)[Rows][Columns], const std::string& folder) {
-  for (int row = 0; row < Rows; ++row) LoadFrames(table[row], Columns, folder + std::to_string(row) + "-");
-}
-
-template <int Count>
-void FreeFrames(Image (&frames)[Count]) {
-  for (Image& image : frames) image.Free();
-}
-
-template <int Rows, int Columns>
-void FreeFrameTable(Image (&table)[Rows][Columns]) {
-  for (auto& row : table) FreeFrames(row);
-}
-}  // namespace
-
 bool LoadRoundWorldGraphics() {
-  bool loaded = dirtImages[0].Load("gfx/Tiles/RoundWorld/Dirt/0.png");
-  loaded = dirtImages[1].Load("gfx/Tiles/RoundWorld/Dirt/1.png") && loaded;
-  LoadFrameTable(soldierFrames, "gfx/Entities/RoundWorld/Soldier/");
+  bool loaded = LoadNumbered(dirtImages, "gfx/Tiles/RoundWorld/Dirt/", kOpaque);
+  LoadNumberedTable(soldierFrames, "gfx/Entities/RoundWorld/Soldier/");
   loaded = LoadKeyed(alertImage, "gfx/Entities/RoundWorld/Soldier/alert.png") && loaded;
-  LoadFrameTable(ninjaFrames, "gfx/Entities/RoundWorld/Ninja/");
-  LoadFrames(bomberFrames, 3, "gfx/Entities/RoundWorld/Bomber/");
-  LoadFrames(bombFrames, 6, "gfx/Entities/RoundWorld/Bomb/");
-  LoadFrameTable(baronFrames, "gfx/Entities/RoundWorld/Baron/");
+  LoadNumberedTable(ninjaFrames, "gfx/Entities/RoundWorld/Ninja/");
+  LoadNumbered(bomberFrames, "gfx/Entities/RoundWorld/Bomber/");
+  LoadNumbered(bombFrames, "gfx/Entities/RoundWorld/Bomb/");
+  LoadNumberedTable(baronFrames, "gfx/Entities/RoundWorld/Baron/");
   return loaded;
 }
 
 void FreeRoundWorldGraphics() {
-  FreeFrames(dirtImages);
-  FreeFrameTable(soldierFrames);
+  FreeImages(dirtImages);
+  FreeImages(soldierFrames);
   alertImage.Free();
-  FreeFrameTable(ninjaFrames);
-  FreeFrames(bomberFrames);
-  FreeFrames(bombFrames);
-  FreeFrameTable(baronFrames);
+  FreeImages(ninjaFrames);
+  FreeImages(bomberFrames);
+  FreeImages(bombFrames);
+  FreeImages(baronFrames);
 }

@@ -265,29 +265,18 @@ void Tank::WriteLevelLine(std::ostream& out) { WriteRecord(out); }
 
 bool LoadSpacePiratesGraphics() {
   if (!shipFloorImage.Load("gfx/Tiles/SpacePirate/ship_floor.png")) return false;
-  for (int direction = 0; direction < 2; ++direction) {
-    for (int frame = 0; frame < 7; ++frame) {
-      LoadKeyed(pirateFrames[direction][frame], "gfx/Entities/SpacePirate/Pirate/" + std::to_string(direction) + "-" +
-                                                    std::to_string(frame) + ".png");
-    }
-  }
+  LoadNumberedTable(pirateFrames, "gfx/Entities/SpacePirate/Pirate/");
   if (!LoadKeyed(laserShotImages[kSmallBolt], "gfx/Entities/SpacePirate/Laser Shot/small.png")) return false;
   if (!LoadKeyed(laserShotImages[kLargeBolt], "gfx/Entities/SpacePirate/Laser Shot/large.png")) return false;
-  for (int index = 0; index < 9; ++index) {
-    LoadKeyed(bombTrapImages[index], "gfx/Tiles/SpacePirate/Bomb trap/" + std::to_string(index) + ".png");
-  }
-  for (int index = 0; index < 5; ++index) {
-    LoadKeyed(tankFrames[index], "gfx/Entities/SpacePirate/Tank/" + std::to_string(index) + ".png");
-  }
+  LoadNumbered(bombTrapImages, "gfx/Tiles/SpacePirate/Bomb trap/");
+  LoadNumbered(tankFrames, "gfx/Entities/SpacePirate/Tank/");
   return true;
 }
 
 void FreeSpacePiratesGraphics() {
   shipFloorImage.Free();
-  for (auto& row : pirateFrames) {
-    for (Image& frame : row) frame.Free();
-  }
-  for (Image& image : laserShotImages) image.Free();
-  for (Image& image : bombTrapImages) image.Free();
-  for (Image& frame : tankFrames) frame.Free();
+  FreeImages(pirateFrames);
+  FreeImages(laserShotImages);
+  FreeImages(bombTrapImages);
+  FreeImages(tankFrames);
 }

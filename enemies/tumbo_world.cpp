@@ -219,23 +219,14 @@ void UFRO::WriteLevelLine(std::ostream& out) { WriteRecord(out, {direction}); }
 bool LoadTumboWorldGraphics() {
   if (!grassImage.Load("gfx/Tiles/TumboWorld/grass.png")) return false;
   if (!brickImage.Load("gfx/Tiles/TumboWorld/brick.png")) return false;
-  for (int direction = 0; direction < 2; ++direction) {
-    for (int frame = 0; frame < 4; ++frame) {
-      LoadKeyed(circleManFrames[direction][frame], "gfx/Entities/TumboWorld/CircleMan/" + std::to_string(direction) +
-                                                       "-" + std::to_string(frame) + ".png");
-    }
-  }
-  for (int index = 0; index < 2; ++index) {
-    LoadKeyed(ufroFrames[index], "gfx/Entities/TumboWorld/UFRO/" + std::to_string(index) + ".png");
-  }
+  LoadNumberedTable(circleManFrames, "gfx/Entities/TumboWorld/CircleMan/");
+  LoadNumbered(ufroFrames, "gfx/Entities/TumboWorld/UFRO/");
   return true;
 }
 
 void FreeTumboWorldGraphics() {
   grassImage.Free();
   brickImage.Free();
-  for (auto& row : circleManFrames) {
-    for (Image& frame : row) frame.Free();
-  }
-  for (Image& frame : ufroFrames) frame.Free();
+  FreeImages(circleManFrames);
+  FreeImages(ufroFrames);
 }

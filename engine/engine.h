@@ -8,6 +8,8 @@
 
 const int kScreenWidth = 640;
 const int kScreenHeight = 480;
+// The column the camera keeps the hero at and that centred texts centre on.
+const int kScreenMiddleX = kScreenWidth / 2;
 
 // The one video surface every picture is drawn onto.
 extern SDL_Surface* screen;

@@ -2,6 +2,7 @@
 
 #include "engine/engine.h"
 #include "support/headless.h"
+#include "world/camera.h"
 #include "world/special_graphics.h"
 #include "world/tile_images.h"
 #include "world/tiles.h"
