@@ -8,17 +8,10 @@
 #include "world/tile_images.h"
 #include "world/world.h"
 
-const int kBlorpAirborne = 0;
-const int kBlorpSquashing = 1;
-const int kBlorpRecovering = 2;
 const int kBlorpFrameTime = 3;
 const int kBlorpSquashedFrame = 3;  // the flattest picture, where squashing turns into recovering
 const int kBlorpHopSpeed = 3;
 const int kBlorpWallProbe = 6;  // how far below its top a blorp feels a wall in mid-air
-// A blorp that hops into a pit stops a screen below the level: falling on, its speed and position
-// would overflow minutes later, and long before that its 16-bit collision box and drawing
-// position would wrap around back into the level.
-const int kBlorpLostDepth = 480;
 const int kChildDrop = 8;  // children appear this far below their parent's top
 
 const int kSmallBlorpSize = 20;
@@ -41,40 +34,23 @@ const int kSmashyWaitFrames = 100;
 const int kSmashyZoneDepth = 500;  // how far below it the hero sets it off
 const int kSmashyIdleFrame = 0;
 const int kSmashyCrushFrame = 1;
-// Same reason as the blorps: a crusher dropped into a pit would wrap its box back into the level.
-const int kSmashyLostDepth = 480;
 
 Image smallBlorpFrames[2][4];
 Image mediumBlorpFrames[2][4];
 Image largeBlorpFrames[2][4];
 Image smashyFrames[2];
 
-namespace {
-// A record's direction may be any integer; anything but 0 moves right, so the frame table is
-// never indexed outside its two rows.
-int Facing(int recorded) { return recorded == 0 ? 0 : 1; }
-
-int LevelBottom() { return world.height * kTileSize; }
-}  // namespace
-
 
 Blorp::Blorp(int size, const char* name, int takeOffSpeed, Image (&frames)[2][4])
-    : size(size), name(name), takeOffSpeed(takeOffSpeed), frames(frames) {
+    : Enemy(0, 0, size, size, name, kStandsOnFloor, kNotCounted), takeOffSpeed(takeOffSpeed), frames(frames) {
   active = false;
-  w = size;
-  h = size;
-  typeName = name;
-  snapToGround = true;
 }
 
 Blorp::Blorp(int x, int y, int direction, int size, const char* name, int takeOffSpeed, Image (&frames)[2][4])
-    : Blorp(size, name, takeOffSpeed, frames) {
-  active = true;
-  this->x = x;
-  this->y = y;
-  this->direction = Facing(direction);
-  world.enemyCount += 1;
-}
+    : Enemy(x, y, size, size, name, kStandsOnFloor, kCounted),
+      direction(Facing(direction)),
+      takeOffSpeed(takeOffSpeed),
+      frames(frames) {}
 
 void Blorp::Kill() {
   if (!active) return;
@@ -85,15 +61,11 @@ void Blorp::Spawn(int px, int py) {
   active = true;
   x = px;
   y = py;
-  w = size;
-  h = size;
-  state = kBlorpAirborne;
+  state = kAirborne;
   frame = 0;
   frameCounter = 0;
   framePeriod = kBlorpFrameTime;
-  typeName = name;
-  snapToGround = true;
-  direction = rand() % 2;
+  direction = Direction(rand() % 2);
   jumping = true;
   jumpSpeed = 0;
   if (thePlayer) {
@@ -113,8 +85,9 @@ void Blorp::Update() {
   if (active && jumping) Hop();
 }
 
+// A blorp that hops into a pit stops below the level.
 void Blorp::Hop() {
-  if (y > LevelBottom() + kBlorpLostDepth) return;
+  if (LostBelowLevel(*this)) return;
   y -= jumpSpeed;
   jumpSpeed -= 1;
   MoveSideways();
@@ -123,42 +96,32 @@ void Blorp::Hop() {
 
 // A wall in mid-air turns it back to where it was before the step.
 void Blorp::MoveSideways() {
-  if (direction == 0) {
-    x -= kBlorpHopSpeed;
-    if (IsSolidAt(x, y) || IsSolidAt(x, y + kBlorpWallProbe)) {
-      x += kBlorpHopSpeed;
-      direction = 1;
-    }
-  } else {
-    x += kBlorpHopSpeed;
-    if (IsSolidAt(x + w, y) || IsSolidAt(x + w, y + kBlorpWallProbe)) {
-      x -= kBlorpHopSpeed;
-      direction = 0;
-    }
-  }
+  const int step = Step(direction, kBlorpHopSpeed);
+  x += step;
+  if (!SolidAhead(direction == kLeft, {0, kBlorpWallProbe})) return;
+  x -= step;
+  direction = Turned(direction);
 }
 
-bool Blorp::FeetOnGround() const { return IsSolidAt(x, y + h) || IsSolidAt(x + w, y + h); }
-
 void Blorp::LandIfOnGround() {
-  if (!FeetOnGround()) return;
+  if (!SolidUnderFeet(*this, 0)) return;
   jumping = false;
-  state = kBlorpSquashing;
-  while (FeetOnGround()) y -= 1;
+  state = kSquashing;
+  LiftClearOfFloor(*this);
 }
 
 void Blorp::Animate() {
-  if (state == kBlorpAirborne) {
+  if (state == kAirborne) {
     frame = 0;
-  } else if (state == kBlorpSquashing) {
+  } else if (state == kSquashing) {
     if (++frameCounter < framePeriod) return;
     frameCounter = 0;
-    if (++frame == kBlorpSquashedFrame) state = kBlorpRecovering;
+    if (++frame == kBlorpSquashedFrame) state = kRecovering;
   } else {
     if (++frameCounter < framePeriod) return;
     frameCounter = 0;
     if (--frame == 0) {
-      state = kBlorpAirborne;
+      state = kAirborne;
       jumping = true;
       jumpSpeed = takeOffSpeed;
     }
@@ -226,13 +189,8 @@ LargeBlorp::LargeBlorp(int x, int y, int direction)
                      kLargeSplitLeft, kLargeSplitWidth) {}
 
 
-Smashy::Smashy(int x, int y) : homeY(y) {
-  this->x = x;
-  this->y = y;
-  w = kSmashySize;
-  h = kSmashySize;
-  typeName = kTypeName;
-  snapToGround = false;
+Smashy::Smashy(int x, int y)
+    : Enemy(x, y, kSmashySize, kSmashySize, kTypeName, kFloats, kNotCounted), homeY(y) {
   waitTime = kSmashyWaitFrames;
   triggerZone = MakeRect(x, y + kSmashySize, kSmashySize, kSmashyZoneDepth);
 }
@@ -247,18 +205,15 @@ void Smashy::Update() {
   }
 }
 
-bool Smashy::OnFloor() const {
-  return IsSolidAt(x, y + h) || IsSolidAt(x + w / 2, y + h) || IsSolidAt(x + w, y + h);
-}
-
+// A crusher dropped into a pit stops below the level.
 void Smashy::Drop() {
-  if (y > LevelBottom() + kSmashyLostDepth) return;
+  if (LostBelowLevel(*this)) return;
   y += kSmashyDropSpeed;
-  if (!OnFloor()) return;
+  if (!SolidUnderFeet(*this, 0, true)) return;
   falling = false;
   resting = true;
   waitCounter = 0;
-  while (OnFloor()) y -= 1;
+  LiftClearOfFloor(*this, true);
 }
 
 void Smashy::WaitOrRise() {

@@ -4,17 +4,20 @@
 #include <ostream>
 
 #include "engine/image.h"
-#include "entities/game_object.h"
+#include "entities/enemy.h"
 
 // A hopping jelly. Landed, it squashes and recovers, then jumps again in its direction; it only
 // moves while in the air. The three sizes differ only in box, take-off speed and pictures.
-class Blorp : public Entity {
+class Blorp : public Enemy, public LeftFirst {
  public:
-  int state = 1;  // 0 airborne, 1 squashing after a landing, 2 recovering before the next jump
+  // Squashing after a landing, then recovering before the next jump.
+  enum State : int { kAirborne = 0, kSquashing = 1, kRecovering = 2 };
+
+  State state = kSquashing;
   int frame = 0;  // column of the frame table
   int frameCounter = 0;
   int framePeriod = 3;
-  int direction = 0;  // 0 moving left, 1 moving right
+  Direction direction = kLeft;
   bool jumping = false;
   int jumpSpeed = 0;  // upward positive
 
@@ -38,15 +41,12 @@ class Blorp : public Entity {
   virtual void DrawChildren() {}
 
  private:
-  int size;
-  const char* name;
   int takeOffSpeed;
   Image (*frames)[4];
 
   void Hop();
   void MoveSideways();
   void LandIfOnGround();
-  bool FeetOnGround() const;
 };
 
 class SmallBlorp : public Blorp {
@@ -93,7 +93,7 @@ class LargeBlorp : public SplittingBlorp<MediumBlorp> {
 
 // An invulnerable crusher. It drops when the hero passes below it, waits on the floor and rises
 // back; its touch hurts from every side.
-class Smashy : public Entity {
+class Smashy : public Enemy {
  public:
   static constexpr const char* kTypeName = "Smashy";
   int frame = 0;  // 0 idle or rising, 1 dropping or waiting
@@ -115,7 +115,6 @@ class Smashy : public Entity {
  private:
   void Drop();
   void WaitOrRise();
-  bool OnFloor() const;
 };
 
 extern Image smallBlorpFrames[2][4];  // [direction][frame]

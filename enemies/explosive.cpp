@@ -4,12 +4,10 @@
 #include "entities/player.h"
 #include "world/world.h"
 
-const int kExplosiveFlying = 0;
-const int kExplosiveBursting = 1;
 const int kBlastFrameTime = 2;
 
-Explosive::Explosive(const char* name, const Blast& blast, Image* frames) : blast(blast), frames(frames) {
-  typeName = name;
+Explosive::Explosive(const char* name, const Blast& blast, Image* frames)
+    : Entity(0, 0, 0, 0, name, kFloats), blast(blast), frames(frames) {
   active = false;
 }
 
@@ -22,12 +20,12 @@ void Explosive::Start(int px, int py, int width, int height, int flightFrame) {
   frame = flightFrame;
   frameCounter = 0;
   framePeriod = kBlastFrameTime;
-  state = kExplosiveFlying;
+  state = kFlying;
 }
 
 void Explosive::Kill() {
   if (!Flying()) return;
-  state = kExplosiveBursting;
+  state = kBursting;
   x -= blast.left;
   y -= blast.up;
   w = blast.size;
@@ -44,7 +42,7 @@ void Explosive::Update() {
 }
 
 void Explosive::Animate() {
-  if (state == kExplosiveFlying) {
+  if (state == kFlying) {
     frame = FlightFrame();
     return;
   }

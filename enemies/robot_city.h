@@ -6,19 +6,19 @@
 #include "enemies/explosive.h"
 #include "enemies/laser_shot.h"
 #include "engine/image.h"
-#include "entities/game_object.h"
+#include "entities/enemy.h"
 
 // A patrolling robot. When it sees the hero it stops, turns to him and fires a laser bolt every
 // 50 frames, until 100 frames have passed without seeing him.
-class RobotGuard : public Entity {
+class RobotGuard : public Enemy, public RightFirst {
  public:
   static constexpr const char* kTypeName = "RobotGuard";
-  int state = 0;  // 0 active, 1 dying, 2 dead
+  LifeState state = kLiving;
   int frame = 0;  // 0..3 facing and alert, 4..7 destruction, 8 wreck
   int frameCounter = 0;
   int framePeriod = 3;
   int alert = 0;
-  int direction = 0;  // 0 facing and walking right, 1 left
+  Direction direction = kRight;  // facing and walking
   SDL_Rect sightRect = {0, 0, 1, 1};
   int alertTimer = 0;  // frames since the hero was last in sight
   int alertTime = 100;
@@ -67,10 +67,10 @@ class Missile : public Explosive {
 };
 
 // A hovering launcher that sends a homing missile every 300 frames, at most three at once.
-class MissileBot : public Entity {
+class MissileBot : public Enemy {
  public:
   static constexpr const char* kTypeName = "MissileBot";
-  int state = 0;  // 0 active, 1 dying, 2 dead
+  LifeState state = kLiving;
   int frame = 0;  // 0..1 hovering, 2..5 destruction, 6 wreck
   int frameCounter = 0;
   int framePeriod = 2;
@@ -93,7 +93,7 @@ class MissileBot : public Entity {
 
 // The giant robot of Robot City. Nothing hurts it; once the hero is within a screen in front of
 // it, it walks right until its floor ends, and its touch kills at once.
-class Overlord : public Entity {
+class Overlord : public Enemy {
  public:
   static constexpr const char* kTypeName = "Overlord";
   bool moving = false;

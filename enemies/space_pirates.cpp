@@ -8,9 +8,6 @@
 #include "world/world.h"
 
 const int kPirateSize = 40;
-const int kPirateActive = 0;
-const int kPirateDying = 1;
-const int kPirateDead = 2;
 const int kPirateWalkFrames = 5;
 const int kPirateWalkSpeed = 2;
 const int kPirateFireInterval = 200;
@@ -24,9 +21,6 @@ const int kPirateMuzzleLeft = 7;  // a small bolt's width: fired left, it starts
 
 const int kTankWidth = 150;
 const int kTankHeight = 100;
-const int kTankEnemy = 0;
-const int kTankDestroyed = 1;
-const int kTankEmpty = 2;
 const int kTankWreckFrameTime = 3;
 const int kTankEmptyLeftFrame = 3;
 const int kTankEmptyRightFrame = 4;
@@ -43,42 +37,27 @@ const SDL_Rect kTracks = {0, 57, 150, 34};
 const SDL_Rect kBoardFacingLeft = {50, 31, 78, 40};
 const SDL_Rect kBoardFacingRight = {20, 31, 78, 40};
 
-const int kSmallBolt = 0;
-const int kLargeBolt = 1;
-const int kBoltLeft = 0;
-const int kBoltRight = 1;
-
 Image pirateFrames[2][7];
 Image tankFrames[5];
 
 namespace {
-// A record's direction may be any integer; anything but 0 faces right, so the frame table is
-// never indexed outside its two rows.
-int Facing(int recorded) { return recorded == 0 ? 0 : 1; }
-
 bool HeroFalling() { return thePlayer->airborne && thePlayer->vy < 0; }
 
 SDL_Rect Offset(SDL_Rect box, int x, int y) { return MakeRect(x + box.x, y + box.y, box.w, box.h); }
 }  // namespace
 
 
-Pirate::Pirate(int x, int y, int direction) : direction(Facing(direction)) {
-  this->x = x;
-  this->y = y;
-  w = kPirateSize;
-  h = kPirateSize;
-  typeName = kTypeName;
-  snapToGround = true;
+Pirate::Pirate(int x, int y, int direction)
+    : Enemy(x, y, kPirateSize, kPirateSize, kTypeName, kStandsOnFloor, kCounted), direction(Facing(direction)) {
   framePeriod = kPirateWalkFrames;
   fireInterval = kPirateFireInterval;
-  world.enemyCount += 1;
 }
 
 void Pirate::Kill() {
-  if (state != kPirateActive) return;
+  if (state != kLiving) return;
   active = false;
   frame = kPirateFirstDyingFrame;
-  state = kPirateDying;
+  state = kDying;
   framePeriod = kPirateDyingFrameTime;
   // Restarted so the first dying picture shows its full time, whatever the walk had counted.
   frameCounter = 0;
@@ -99,43 +78,32 @@ void Pirate::Update() {
 
 // Turns back before a wall or a ledge rather than stepping into it.
 void Pirate::Walk() {
-  if (direction == 0) {
-    x -= kPirateWalkSpeed;
-    if (IsSolidAt(x, y + h / 2) || !IsSolidAt(x, y + h)) {
-      x += kPirateWalkSpeed;
-      direction = 1;
-    }
-  } else {
-    x += kPirateWalkSpeed;
-    if (IsSolidAt(x + w, y + h / 2) || !IsSolidAt(x + w, y + h)) {
-      x -= kPirateWalkSpeed;
-      direction = 0;
-    }
-  }
+  const int step = Step(direction, kPirateWalkSpeed);
+  x += step;
+  if (!WallOrLedgeAhead(direction == kLeft)) return;
+  x -= step;
+  direction = Turned(direction);
 }
 
 // The interval does not wait for the last bolt: one still in flight starts over from the gun.
+// Pirate and bolt count directions alike, so the bolt flies the way the pirate faces.
 void Pirate::CountToNextShot() {
   if (++fireCounter < fireInterval) return;
-  if (direction == 0) {
-    shot.Fire(x - kPirateMuzzleLeft, y + kPirateGunY, kBoltLeft, kSmallBolt);
-  } else {
-    shot.Fire(x + w, y + kPirateGunY, kBoltRight, kSmallBolt);
-  }
+  shot.Fire(direction == kLeft ? x - kPirateMuzzleLeft : x + w, y + kPirateGunY, direction, LaserShot::kSmall);
   fireCounter = 0;
 }
 
 void Pirate::Animate() {
-  if (state == kPirateActive) {
+  if (state == kLiving) {
     if (++frameCounter < framePeriod) return;
     frameCounter = 0;
     frame = frame == 0 ? 1 : 0;
-  } else if (state == kPirateDying) {
+  } else if (state == kDying) {
     if (++frameCounter < framePeriod) return;
     frameCounter = 0;
     frame += 1;
     if (frame == kPirateFallenFrame) framePeriod = kPirateFallenFrameTime;
-    if (frame == kPirateDeadFrame) state = kPirateDead;
+    if (frame == kPirateDeadFrame) state = kDead;
   } else {
     frame = kPirateDeadFrame;
   }
@@ -151,22 +119,15 @@ void Pirate::Draw() {
 void Pirate::WriteLevelLine(std::ostream& out) { WriteRecord(out, {direction}); }
 
 
-Tank::Tank(int x, int y) {
-  this->x = x;
-  this->y = y;
-  w = kTankWidth;
-  h = kTankHeight;
-  typeName = kTypeName;
-  snapToGround = true;
+Tank::Tank(int x, int y) : Enemy(x, y, kTankWidth, kTankHeight, kTypeName, kStandsOnFloor, kCounted) {
   framePeriod = kTankWreckFrameTime;
   fireInterval = kTankFireInterval;
-  world.enemyCount += 1;
 }
 
 void Tank::Kill() {
   if (!active) return;
   active = false;
-  state = kTankDestroyed;
+  state = kBeingDestroyed;
   world.enemiesKilled += 1;
 }
 
@@ -181,7 +142,7 @@ void Tank::Update() {
 // One frame longer than a pirate's interval: the counter must pass it, not reach it.
 void Tank::CountToNextShot() {
   if (++fireCounter <= fireInterval) return;
-  shot.Fire(x + kTankBarrelX, y + kTankBarrelY, kBoltLeft, kLargeBolt);
+  shot.Fire(x + kTankBarrelX, y + kTankBarrelY, LaserShot::kLeft, LaserShot::kLarge);
   fireCounter = 0;
 }
 
@@ -223,7 +184,7 @@ void Tank::TouchPlayer() {
 
 // Only a hero dropping onto it climbs in; walking into it does nothing.
 void Tank::TryBoarding() {
-  if (state != kTankEmpty || !HeroFalling() || !RectsOverlap(thePlayer->Rect(), BoardBox())) return;
+  if (state != kEmpty || !HeroFalling() || !RectsOverlap(thePlayer->Rect(), BoardBox())) return;
   thePlayer->Land();
   thePlayer->EnterTank();
   thePlayer->SetPosition(x, y);
@@ -246,12 +207,12 @@ void Tank::LeaveBehind() {
 }
 
 void Tank::Animate() {
-  if (state == kTankEnemy) {
+  if (state == kHostile) {
     frame = 0;
-  } else if (state == kTankDestroyed) {
+  } else if (state == kBeingDestroyed) {
     if (++frameCounter < framePeriod) return;
     frameCounter = 0;
-    if (++frame == kTankEmptyLeftFrame) state = kTankEmpty;
+    if (++frame == kTankEmptyLeftFrame) state = kEmpty;
   }
 }
 
@@ -266,8 +227,8 @@ void Tank::WriteLevelLine(std::ostream& out) { WriteRecord(out); }
 bool LoadSpacePiratesGraphics() {
   if (!shipFloorImage.Load("gfx/Tiles/SpacePirate/ship_floor.png")) return false;
   LoadNumberedTable(pirateFrames, "gfx/Entities/SpacePirate/Pirate/");
-  if (!LoadKeyed(laserShotImages[kSmallBolt], "gfx/Entities/SpacePirate/Laser Shot/small.png")) return false;
-  if (!LoadKeyed(laserShotImages[kLargeBolt], "gfx/Entities/SpacePirate/Laser Shot/large.png")) return false;
+  if (!LoadKeyed(laserShotImages[LaserShot::kSmall], "gfx/Entities/SpacePirate/Laser Shot/small.png")) return false;
+  if (!LoadKeyed(laserShotImages[LaserShot::kLarge], "gfx/Entities/SpacePirate/Laser Shot/large.png")) return false;
   LoadNumbered(bombTrapImages, "gfx/Tiles/SpacePirate/Bomb trap/");
   LoadNumbered(tankFrames, "gfx/Entities/SpacePirate/Tank/");
   return true;

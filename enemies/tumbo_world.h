@@ -2,17 +2,17 @@
 #include <ostream>
 
 #include "engine/image.h"
-#include "entities/game_object.h"
+#include "entities/enemy.h"
 
 // A walker that paces its platform, turning at walls and at ledges.
-class CircleMan : public Entity {
+class CircleMan : public Enemy, public RightFirst {
  public:
   static constexpr const char* kTypeName = "CircleMan";
-  int state = 0;  // 0 walking, 1 dying, 2 dead
-  int frame = 0;  // column of circleManFrames
+  LifeState state = kLiving;  // walking, then squashed, then flat
+  int frame = 0;              // column of circleManFrames
   int frameCounter = 0;
   int framePeriod = 3;
-  int direction = 0;  // 0 walking right, 1 walking left
+  Direction direction = kRight;
 
   CircleMan(int x, int y, int direction);
   void Kill() override;
@@ -29,15 +29,15 @@ class CircleMan : public Entity {
 
 // A flying saucer that patrols sideways. Stomped, it drops as a shell the hero can kick into
 // other enemies.
-class UFRO : public Entity {
+class UFRO : public Enemy, public RightFirst {
  public:
   static constexpr const char* kTypeName = "UFRO";
   int animating = 1;
   int frame = 0;
   int frameCounter = 0;
   int framePeriod = 3;
-  bool stomped = false;      // knocked out of the air: now a shell
-  int direction = 0;         // 0 moving right, 1 moving left
+  bool stomped = false;  // knocked out of the air: now a shell
+  Direction direction = kRight;
   bool landed = false;       // the shell has touched the ground at least once
   bool kicked = false;       // the shell slides and kills what it runs into
   bool playerClear = false;  // since the kick, the hero has stepped off the shell at least once

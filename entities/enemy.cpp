@@ -2,12 +2,27 @@
 
 #include "engine/engine.h"
 #include "engine/rect.h"
+#include "world/camera.h"
 #include "world/world.h"
 
 const int kSightStep = 5;
 const int kSightReach = 300;  // exclusive: the longest sight is 295 pixels
 // One screen under the bottom row: the camera never shows it, so nothing there is seen again.
 const int kLostDepth = kScreenHeight;
+
+Enemy::Enemy(int x, int y, int width, int height, const char* typeName, Footing footing, Counting counting)
+    : Entity(x, y, width, height, typeName, footing) {
+  if (counting == kCounted) world.enemyCount += 1;
+}
+
+bool Enemy::SolidAhead(bool facingLeft, std::initializer_list<int> heights) const {
+  for (int height : heights) {
+    if (IsSolidAt(FrontX(facingLeft), y + height)) return true;
+  }
+  return false;
+}
+
+bool Enemy::LedgeAhead(bool facingLeft) const { return !IsSolidAt(FrontX(facingLeft), y + h); }
 
 SDL_Rect ForwardSight(int frontX, int top, int height, bool facingLeft) {
   SDL_Rect sight = MakeRect(frontX, top, 0, height);
@@ -23,10 +38,7 @@ bool InView(const GameObject& object) {
   return RectsOverlap(object.EntityRect(), MakeRect(world.cameraX, world.cameraY, kScreenWidth, kScreenHeight));
 }
 
-bool WhollyOutOfView(const GameObject& object) {
-  return object.x + object.w < world.cameraX || object.x > world.cameraX + kScreenWidth ||
-         object.y + object.h < world.cameraY || object.y > world.cameraY + kScreenHeight;
-}
+bool OutOfView(const GameObject& object) { return OutOfView(object.x, object.y, object.w, object.h); }
 
 bool SolidUnderFeet(const GameObject& object, int below, bool middleToo) {
   const int feet = object.y + object.h + below;
@@ -38,4 +50,8 @@ void LiftOutOfFloor(GameObject& object, bool middleToo) {
   while (SolidUnderFeet(object, -1, middleToo)) object.y -= 1;
 }
 
-bool LostBelowLevel(const GameObject& object) { return object.y > world.height * kTileSize + kLostDepth; }
+void LiftClearOfFloor(GameObject& object, bool middleToo) {
+  while (SolidUnderFeet(object, 0, middleToo)) object.y -= 1;
+}
+
+bool LostBelowLevel(const GameObject& object) { return object.y > LevelPixelHeight() + kLostDepth; }

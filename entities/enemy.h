@@ -1,9 +1,52 @@
 #pragma once
 #include <SDL/SDL.h>
 
+#include <initializer_list>
+
 #include "entities/game_object.h"
 
-// What an enemy can sense around it: its line of sight, the view and the floor under its feet.
+// What the enemies share: their base class, the two ways a level record counts directions, and
+// what an enemy (or a shot it fires) can sense around it.
+
+// Which way an enemy faces or moves, as its level record stores it: 0 or 1. The worlds count it
+// two ways, and saved levels keep both: Tumbo World and Robot City count right as 0; Blorp, Space
+// Pirates, Round World and the laser bolts count left as 0. A class takes its world's order as a
+// base, so its code reads kLeft and kRight whichever it is.
+template <int RightValue>
+struct FacingOrder {
+  enum Direction : int { kRight = RightValue, kLeft = 1 - RightValue };
+
+  // A record may hold any integer; anything but 0 counts as 1, so the tables of pictures with a
+  // row per direction are never indexed outside their two rows.
+  static Direction Facing(int recorded) { return recorded == 0 ? Direction(0) : Direction(1); }
+  static Direction Turned(Direction direction) { return direction == kLeft ? kRight : kLeft; }
+  // One step of `speed` pixels along x in the direction.
+  static int Step(Direction direction, int speed) { return direction == kLeft ? -speed : speed; }
+};
+using RightFirst = FacingOrder<0>;
+using LeftFirst = FacingOrder<1>;
+
+// Every enemy a level file places.
+class Enemy : public Entity {
+ public:
+  // The course of most enemies' lives; a class whose life runs otherwise names its own states.
+  enum LifeState : int { kLiving = 0, kDying = 1, kDead = 2 };
+
+ protected:
+  // Whether it adds one to the level's enemy count when made.
+  enum Counting { kNotCounted, kCounted };
+
+  Enemy(int x, int y, int width, int height, const char* typeName, Footing footing, Counting counting);
+
+  // The x of its front edge, facing left or right.
+  int FrontX(bool facingLeft) const { return facingLeft ? x : x + w; }
+  // Something solid at its front edge at any of the given heights below its top.
+  bool SolidAhead(bool facingLeft, std::initializer_list<int> heights) const;
+  // No floor under its front edge.
+  bool LedgeAhead(bool facingLeft) const;
+  // What turns a walker: a wall at its middle height or the end of its floor.
+  bool WallOrLedgeAhead(bool facingLeft) const { return SolidAhead(facingLeft, {h / 2}) || LedgeAhead(facingLeft); }
+};
 
 // A line of sight from an enemy's front edge, reaching forwards in 5-pixel steps up to the first
 // wall met by its top or bottom edge, at most 295 pixels.
@@ -12,14 +55,17 @@ SDL_Rect ForwardSight(int frontX, int top, int height, bool facingLeft);
 // The view rectangle (cameraX, cameraY, 640, 480) overlaps the object's box.
 bool InView(const GameObject& object);
 // The object's box lies wholly beside, above or below the view.
-bool WhollyOutOfView(const GameObject& object);
+bool OutOfView(const GameObject& object);
 
 // A solid point along the object's bottom edge moved down by `below`: its two corners, and with
 // `middleToo` its middle as well.
 bool SolidUnderFeet(const GameObject& object, int below, bool middleToo = false);
 // Raises a landed object until its feet rest on the floor's surface instead of inside it.
 void LiftOutOfFloor(GameObject& object, bool middleToo = false);
+// Raises a landed object until no floor is left at its feet: it ends a pixel above the surface.
+void LiftClearOfFloor(GameObject& object, bool middleToo = false);
 
-// Sunk so far below the level that nothing can bring it back into play. Things falling there are
-// held, so their positions never run past what 32 bits hold.
+// Sunk a screen below the level, where nothing can bring it back into play. Things falling there
+// are held, so their positions never run past what 32 bits hold, nor their 16-bit collision boxes
+// and drawing positions wrap around into the level again.
 bool LostBelowLevel(const GameObject& object);

@@ -19,15 +19,8 @@ const int kBaseWidth = 52;
 const int kBaseHeight = 29;
 }  // namespace
 
-Flag::Flag(int x, int y) {
-  this->x = x;
-  this->y = y;
-  w = kFlagWidth;
-  h = kFlagHeight;
-  typeName = kTypeName;
-  snapToGround = true;
-  flagY = y + kFlagStartDrop;
-}
+Flag::Flag(int x, int y)
+    : Entity(x, y, kFlagWidth, kFlagHeight, kTypeName, kStandsOnFloor), flagY(y + kFlagStartDrop) {}
 
 void Flag::Collide() {
   // Screens that run a level's objects without a hero (the world map) leave thePlayer null.

@@ -16,6 +16,9 @@ void GameObject::Kill() {
   ++world.enemiesKilled;
 }
 
+GameObject::GameObject(int x, int y, int width, int height, const char* typeName, Footing footing)
+    : x(x), y(y), w(width), h(height), typeName(typeName), snapToGround(footing == kStandsOnFloor) {}
+
 SDL_Rect GameObject::EntityRect() const { return MakeRect(x, y, w, h); }
 
 void Entity::TouchPlayer() {
@@ -46,7 +49,7 @@ void Entity::CheckKickedShells() {
   }
 }
 
-void Entity::WriteRecord(std::ostream& out, std::initializer_list<int> extras) const {
+void GameObject::WriteRecord(std::ostream& out, std::initializer_list<int> extras) const {
   out << typeName << ' ' << x << ' ' << y;
   for (int value : extras) out << ' ' << value;
   out << '\n';

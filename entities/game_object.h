@@ -28,6 +28,17 @@ class GameObject {
   virtual void WriteLevelLine(std::ostream& out) = 0;
 
   SDL_Rect EntityRect() const;
+
+ protected:
+  // Whether the editor drops one it places onto the floor (snapToGround).
+  enum Footing { kFloats, kStandsOnFloor };
+
+  GameObject() = default;
+  // The fields every object sets the same way: its box, its type name and its footing.
+  GameObject(int x, int y, int width, int height, const char* typeName, Footing footing);
+
+  // Writes "typeName x y" followed by each extra value, then an end of line.
+  void WriteRecord(std::ostream& out, std::initializer_list<int> extras = {}) const;
 };
 
 // Enemies, hazards and level objects.
@@ -44,6 +55,5 @@ class Entity : public GameObject {
   virtual void Collide() = 0;
 
  protected:
-  // Writes "typeName x y" followed by each extra value, then an end of line.
-  void WriteRecord(std::ostream& out, std::initializer_list<int> extras = {}) const;
+  using GameObject::GameObject;
 };

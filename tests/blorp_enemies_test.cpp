@@ -180,7 +180,7 @@ TEST_F(BlorpTest, ABlorpHittingAWallInMidAirTurnsBackToWhereItWas) {
 TEST_F(BlorpTest, ABlorpInAPitFallsEverFasterAndStopsAScreenBelowTheLevel) {
   BuildHeroWorld({"....", "...."});
   SmallBlorp small(40, 10, 0);
-  small.state = 0;
+  small.state = Blorp::kAirborne;
   small.jumping = true;
   std::vector<int> drops;
   for (int frame = 0; frame < 4; ++frame) {
