@@ -7,6 +7,8 @@ const char* const kSaveFile = "save.txt";
 // Articles in the shop, and the hats and looks the hero can be drawn with.
 const int kShopArticleCount = 8;
 const int kHatCount = 7;
+// The hero's looks as "save.txt" numbers them: his own, and the second look the shop sells.
+enum Costume : int { kTumboManCostume = 0, kAwesomeCostume = 1 };
 const int kCostumeCount = 2;
 
 void ReadSaveFile(const std::string& path = kSaveFile);

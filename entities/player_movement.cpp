@@ -1,4 +1,5 @@
 #include "engine/engine.h"
+#include "engine/save_data.h"
 #include "entities/player.h"
 #include "entities/player_tuning.h"
 #include "world/camera.h"
@@ -103,7 +104,7 @@ void Player::Jump() {
   if (dead || airborne) return;
   frame = kAirFrame;
   airborne = true;
-  if (costume == 1) {
+  if (costume == kAwesomeCostume) {
     vy = kCostumeJumpSpeed;
   } else if (inWater) {
     vy = kWaterJumpSpeed;

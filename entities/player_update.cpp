@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "engine/engine.h"
+#include "engine/save_data.h"
 #include "entities/player.h"
 #include "entities/player_tuning.h"
 #include "world/camera.h"
@@ -47,8 +48,8 @@ void CountEffect(Player& hero) {
 
 int WalkSpeedFor(const Player& hero) {
   int speed = hero.inWater ? kWaterWalkSpeed : kWalkSpeed;
-  if (hero.costume == 1) speed *= 2;
-  if (SpeedUpRuns(hero)) speed = hero.costume == 1 ? kCostumeSpeedUpWalk : speed * 2;
+  if (hero.costume == kAwesomeCostume) speed *= 2;
+  if (SpeedUpRuns(hero)) speed = hero.costume == kAwesomeCostume ? kCostumeSpeedUpWalk : speed * 2;
   return speed;
 }
 
