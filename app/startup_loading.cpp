@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <vector>
 
+#include "editor/editor_draw.h"
 #include "editor/editor_model.h"
+#include "editor/editor_themes.h"
 #include "editor/level_list_dialog.h"
 #include "engine/image.h"
 #include "engine/progress.h"

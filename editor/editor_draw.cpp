@@ -1,4 +1,7 @@
+#include "editor/editor_draw.h"
+
 #include "editor/editor_model.h"
+#include "editor/editor_themes.h"
 #include "engine/font.h"
 #include "engine/image.h"
 #include "entities/game_object.h"

@@ -1,7 +1,10 @@
+#include "editor/editor_files.h"
+
 #include <fstream>
 #include <sstream>
 
 #include "editor/editor_model.h"
+#include "editor/editor_themes.h"
 #include "engine/log.h"
 #include "engine/replace_file.h"
 #include "entities/game_object.h"

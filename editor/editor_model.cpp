@@ -2,6 +2,8 @@
 
 #include <sstream>
 
+#include "editor/editor_themes.h"
+
 #include "engine/log.h"
 #include "engine/rect.h"
 #include "entities/game_object.h"

@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "editor/editor_draw.h"
+#include "editor/editor_files.h"
 #include "editor/editor_model.h"
 #include "engine/engine.h"
 #include "engine/rect.h"

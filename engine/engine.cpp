@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "engine/exit_handlers.h"
 #include "engine/sound_system.h"
 
 SDL_Surface* screen = nullptr;

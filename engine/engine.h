@@ -29,9 +29,3 @@ void SetVideoOpener(VideoOpener opener);
 
 void FlipScreen();
 void ClearScreen();
-
-// Exit handlers run last registered first, once. They run at process exit; a test that runs the
-// game's main routine in-process calls RunExitHandlers itself to see the whole shut-down.
-using ExitHandler = void (*)();
-void RegisterExitHandler(ExitHandler handler);
-void RunExitHandlers();

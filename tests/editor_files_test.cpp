@@ -6,6 +6,7 @@
 #include <typeinfo>
 #include <vector>
 
+#include "editor/editor_files.h"
 #include "editor/editor_model.h"
 #include "engine/log.h"
 #include "entities/game_object.h"

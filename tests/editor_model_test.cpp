@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "editor/editor_draw.h"
+#include "editor/editor_themes.h"
 #include "engine/engine.h"
 #include "engine/image.h"
 #include "entities/game_object.h"

@@ -6,6 +6,7 @@
 
 #include "app/game_main.h"
 #include "engine/engine.h"
+#include "engine/exit_handlers.h"
 #include "support/headless.h"
 
 namespace {
