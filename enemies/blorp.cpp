@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "engine/frame_counter.h"
 #include "engine/rect.h"
 #include "entities/player.h"
 #include "world/tile_images.h"
@@ -114,12 +115,8 @@ void Blorp::Animate() {
   if (state == kAirborne) {
     frame = 0;
   } else if (state == kSquashing) {
-    if (++frameCounter < framePeriod) return;
-    frameCounter = 0;
-    if (++frame == kBlorpSquashedFrame) state = kRecovering;
-  } else {
-    if (++frameCounter < framePeriod) return;
-    frameCounter = 0;
+    if (StepDue(frameCounter, framePeriod) && ++frame == kBlorpSquashedFrame) state = kRecovering;
+  } else if (StepDue(frameCounter, framePeriod)) {
     if (--frame == 0) {
       state = kAirborne;
       jumping = true;

@@ -1,5 +1,6 @@
 #include "enemies/explosive.h"
 
+#include "engine/frame_counter.h"
 #include "engine/rect.h"
 #include "entities/player.h"
 #include "world/world.h"
@@ -46,9 +47,7 @@ void Explosive::Animate() {
     frame = FlightFrame();
     return;
   }
-  if (++frameCounter < framePeriod) return;
-  frameCounter = 0;
-  if (++frame >= blast.endFrame) active = false;
+  if (StepDue(frameCounter, framePeriod) && ++frame >= blast.endFrame) active = false;
 }
 
 void Explosive::Collide() {

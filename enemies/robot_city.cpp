@@ -3,6 +3,7 @@
 #include <string>
 
 #include "engine/engine.h"
+#include "engine/frame_counter.h"
 #include "engine/rect.h"
 #include "entities/enemy.h"
 #include "entities/player.h"
@@ -47,7 +48,6 @@ Image missileBotFrames[7];
 Image overlordImage;
 
 namespace {
-SDL_Rect Offset(SDL_Rect box, int x, int y) { return MakeRect(x + box.x, y + box.y, box.w, box.h); }
 
 // -1, 0 or 1: the step that brings `position` into the band [target, target + band).
 int StepTowards(int position, int target, int band) {
@@ -142,9 +142,7 @@ void RobotGuard::Animate() {
   if (state == kLiving) {
     frame = direction + kGuardAlertFrames * alert;
   } else if (state == kDying) {
-    if (++frameCounter < framePeriod) return;
-    frameCounter = 0;
-    if (++frame >= kGuardDeadFrame) state = kDead;
+    if (StepDue(frameCounter, framePeriod) && ++frame >= kGuardDeadFrame) state = kDead;
   } else {
     frame = kGuardDeadFrame;
   }
@@ -239,8 +237,7 @@ void MissileBot::Animate() {
     frame = kMissileBotDeadFrame;
     return;
   }
-  if (++frameCounter < framePeriod) return;
-  frameCounter = 0;
+  if (!StepDue(frameCounter, framePeriod)) return;
   if (state == kLiving) {
     frame = frame == 0 ? 1 : 0;
   } else if (++frame >= kMissileBotDeadFrame) {
@@ -272,9 +269,9 @@ void Overlord::Update() {
 
 bool Overlord::FloorEndsAhead() const { return GetTile((x + w) / kTileSize, (y + h) / kTileSize)->IsEmpty(); }
 
-SDL_Rect Overlord::HeadBox() const { return Offset(kOverlordHead, x, y); }
-SDL_Rect Overlord::TorsoBox() const { return Offset(kOverlordTorso, x, y); }
-SDL_Rect Overlord::BaseBox() const { return Offset(kOverlordBase, x, y); }
+SDL_Rect Overlord::HeadBox() const { return PartRect(kOverlordHead); }
+SDL_Rect Overlord::TorsoBox() const { return PartRect(kOverlordTorso); }
+SDL_Rect Overlord::BaseBox() const { return PartRect(kOverlordBase); }
 
 void Overlord::Collide() {
   if (!thePlayer || thePlayer->dead) return;

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "engine/frame_counter.h"
 #include "engine/rect.h"
 #include "entities/enemy.h"
 #include "entities/player.h"
@@ -66,17 +67,6 @@ Image ninjaFrames[2][6];
 Image bomberFrames[3];
 Image bombFrames[6];
 Image baronFrames[2][10];
-
-namespace {
-bool HeroFalling() { return thePlayer->airborne && thePlayer->vy < 0; }
-
-// One step of a frame counter; true when the step's time is up.
-bool StepDue(int& frameCounter, int framePeriod) {
-  if (++frameCounter < framePeriod) return false;
-  frameCounter = 0;
-  return true;
-}
-}  // namespace
 
 
 Soldier::Soldier(int x, int y, int direction)
@@ -436,13 +426,13 @@ void Baron::JumpStep() {
   LiftOutOfFloor(*this, true);
 }
 
-SDL_Rect Baron::HeadBox() const { return MakeRect(x + kBaronHead.x, y + kBaronHead.y, kBaronHead.w, kBaronHead.h); }
+SDL_Rect Baron::HeadBox() const { return PartRect(kBaronHead); }
 
 void Baron::Collide() {
   if (!thePlayer || thePlayer->dead) return;
   const SDL_Rect hero = thePlayer->Rect();
   if (!RectsOverlap(hero, EntityRect())) return;
-  if (invulnerable || !HeroFalling() || !RectsOverlap(hero, HeadBox())) {
+  if (invulnerable || !thePlayer->Falling() || !RectsOverlap(hero, HeadBox())) {
     thePlayer->Hurt();
     return;
   }

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "engine/frame_counter.h"
 #include "engine/rect.h"
 #include "entities/player.h"
 #include "world/tile_images.h"
@@ -40,11 +41,6 @@ const SDL_Rect kBoardFacingRight = {20, 31, 78, 40};
 Image pirateFrames[2][7];
 Image tankFrames[5];
 
-namespace {
-bool HeroFalling() { return thePlayer->airborne && thePlayer->vy < 0; }
-
-SDL_Rect Offset(SDL_Rect box, int x, int y) { return MakeRect(x + box.x, y + box.y, box.w, box.h); }
-}  // namespace
 
 
 Pirate::Pirate(int x, int y, int direction)
@@ -95,12 +91,9 @@ void Pirate::CountToNextShot() {
 
 void Pirate::Animate() {
   if (state == kLiving) {
-    if (++frameCounter < framePeriod) return;
-    frameCounter = 0;
-    frame = frame == 0 ? 1 : 0;
+    if (StepDue(frameCounter, framePeriod)) frame = frame == 0 ? 1 : 0;
   } else if (state == kDying) {
-    if (++frameCounter < framePeriod) return;
-    frameCounter = 0;
+    if (!StepDue(frameCounter, framePeriod)) return;
     frame += 1;
     if (frame == kPirateFallenFrame) framePeriod = kPirateFallenFrameTime;
     if (frame == kPirateDeadFrame) state = kDead;
@@ -146,12 +139,12 @@ void Tank::CountToNextShot() {
   fireCounter = 0;
 }
 
-SDL_Rect Tank::HatchBox() const { return Offset(kHatch, x, y); }
-SDL_Rect Tank::TurretBox() const { return Offset(kTurret, x, y); }
-SDL_Rect Tank::TracksBox() const { return Offset(kTracks, x, y); }
+SDL_Rect Tank::HatchBox() const { return PartRect(kHatch); }
+SDL_Rect Tank::TurretBox() const { return PartRect(kTurret); }
+SDL_Rect Tank::TracksBox() const { return PartRect(kTracks); }
 
 SDL_Rect Tank::BoardBox() const {
-  return Offset(frame == kTankEmptyRightFrame ? kBoardFacingRight : kBoardFacingLeft, x, y);
+  return PartRect(frame == kTankEmptyRightFrame ? kBoardFacingRight : kBoardFacingLeft);
 }
 
 void Tank::Collide() {
@@ -174,7 +167,7 @@ void Tank::TouchPlayer() {
   const SDL_Rect hero = thePlayer->Rect();
   // Unlike a pirate's bolt, the tank's own bolt gets through to a hero driving a tank.
   if (shot.active && RectsOverlap(shot.EntityRect(), hero)) thePlayer->Hurt();
-  if (RectsOverlap(hero, HatchBox()) && HeroFalling()) {
+  if (RectsOverlap(hero, HatchBox()) && thePlayer->Falling()) {
     Kill();
     thePlayer->Bounce();
   } else if (RectsOverlap(hero, HatchBox()) || RectsOverlap(hero, TurretBox()) || RectsOverlap(hero, TracksBox())) {
@@ -184,7 +177,7 @@ void Tank::TouchPlayer() {
 
 // Only a hero dropping onto it climbs in; walking into it does nothing.
 void Tank::TryBoarding() {
-  if (state != kEmpty || !HeroFalling() || !RectsOverlap(thePlayer->Rect(), BoardBox())) return;
+  if (state != kEmpty || !thePlayer->Falling() || !RectsOverlap(thePlayer->Rect(), BoardBox())) return;
   thePlayer->Land();
   thePlayer->EnterTank();
   thePlayer->SetPosition(x, y);
@@ -210,9 +203,7 @@ void Tank::Animate() {
   if (state == kHostile) {
     frame = 0;
   } else if (state == kBeingDestroyed) {
-    if (++frameCounter < framePeriod) return;
-    frameCounter = 0;
-    if (++frame == kTankEmptyLeftFrame) state = kEmpty;
+    if (StepDue(frameCounter, framePeriod) && ++frame == kTankEmptyLeftFrame) state = kEmpty;
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "engine/frame_counter.h"
 #include "engine/rect.h"
 #include "entities/player.h"
 #include "entities/registry.h"
@@ -66,15 +67,9 @@ void CircleMan::Walk() {
 
 void CircleMan::Animate() {
   if (state == kLiving) {
-    if (++frameCounter >= framePeriod) {
-      frame = ToggledFrame(frame);
-      frameCounter = 0;
-    }
+    if (StepDue(frameCounter, framePeriod)) frame = ToggledFrame(frame);
   } else if (state == kDying) {
-    if (++frameCounter >= framePeriod) {
-      state = kDead;
-      frameCounter = 0;
-    }
+    if (StepDue(frameCounter, framePeriod)) state = kDead;
   } else {
     frame = kCircleManFlatFrame;
   }
@@ -161,11 +156,7 @@ void UFRO::Kick() {
 }
 
 void UFRO::Animate() {
-  if (animating != 1) return;
-  if (++frameCounter >= framePeriod) {
-    frame = ToggledFrame(frame);
-    frameCounter = 0;
-  }
+  if (animating == 1 && StepDue(frameCounter, framePeriod)) frame = ToggledFrame(frame);
 }
 
 void UFRO::Collide() { TouchPlayer(); }

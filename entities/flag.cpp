@@ -13,10 +13,7 @@ const int kFlagTopDrop = 18;     // and is hoisted until it reaches this far bel
 const int kFlagClimbSpeed = 2;
 const int kFlagPictureX = 68;
 // The base the hero must land on, relative to the pole's box.
-const int kBaseX = 1;
-const int kBaseY = 257;
-const int kBaseWidth = 52;
-const int kBaseHeight = 29;
+const SDL_Rect kBase = {1, 257, 52, 29};
 }  // namespace
 
 Flag::Flag(int x, int y)
@@ -26,8 +23,8 @@ void Flag::Collide() {
   // Screens that run a level's objects without a hero (the world map) leave thePlayer null.
   if (!thePlayer || thePlayer->dead || touched == 1) return;
   const SDL_Rect hero = thePlayer->Rect();
-  if (!RectsOverlap(hero, EntityRect()) || !thePlayer->airborne || thePlayer->vy >= 0) return;
-  if (!RectsOverlap(hero, MakeRect(x + kBaseX, y + kBaseY, kBaseWidth, kBaseHeight))) return;
+  if (!RectsOverlap(hero, EntityRect()) || !thePlayer->Falling()) return;
+  if (!RectsOverlap(hero, PartRect(kBase))) return;
   touched = 1;
   thePlayer->Bounce();
 }

@@ -21,6 +21,8 @@ GameObject::GameObject(int x, int y, int width, int height, const char* typeName
 
 SDL_Rect GameObject::EntityRect() const { return MakeRect(x, y, w, h); }
 
+SDL_Rect GameObject::PartRect(SDL_Rect part) const { return MakeRect(x + part.x, y + part.y, part.w, part.h); }
+
 void Entity::TouchPlayer() {
   // Screens without a hero (the world map, the editor) still run their objects.
   if (!thePlayer || thePlayer->dead) return;

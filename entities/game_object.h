@@ -28,6 +28,8 @@ class GameObject {
   virtual void WriteLevelLine(std::ostream& out) = 0;
 
   SDL_Rect EntityRect() const;
+  // A part of the object, given from its top-left corner, as a box in the world.
+  SDL_Rect PartRect(SDL_Rect part) const;
 
  protected:
   // Whether the editor drops one it places onto the floor (snapToGround).

@@ -1,4 +1,5 @@
 #include "engine/engine.h"
+#include "engine/frame_counter.h"
 #include "world/camera.h"
 #include "world/tile_images.h"
 #include "world/tiles.h"
@@ -18,9 +19,7 @@ void ConveyorTile::Reset() {
 }
 
 void ConveyorTile::Update() {
-  if (++counter < framePeriod) return;
-  frame = 1 - frame;
-  counter = 0;
+  if (StepDue(counter, framePeriod)) frame = 1 - frame;
 }
 
 void ConveyorTile::Touch(PlayerLink& link) {
