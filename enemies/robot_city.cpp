@@ -12,6 +12,7 @@
 
 const int kGuardWidth = 50;
 const int kGuardHeight = 45;
+const int kGuardWreckFrameTime = 3;
 const int kGuardFirstWreckFrame = 4;
 const int kGuardDeadFrame = 8;
 const int kGuardAlertFrames = 2;  // the alert pictures follow the two calm ones
@@ -30,6 +31,7 @@ const Explosive::Blast kMissileBlast = {40, 40, 100, 8, 12};
 
 const int kMissileBotWidth = 30;
 const int kMissileBotHeight = 45;
+const int kMissileBotFrameTime = 2;
 const int kMissileBotFirstWreckFrame = 2;
 const int kMissileBotDeadFrame = 6;
 const int kMissileBotLaunchX = -20;
@@ -59,18 +61,13 @@ int StepTowards(int position, int target, int band) {
 
 
 RobotGuard::RobotGuard(int x, int y, int direction)
-    : Enemy(x, y, kGuardWidth, kGuardHeight, kTypeName, kStandsOnFloor, kCounted), direction(Facing(direction)) {
+    : MortalEnemy(x, y, kGuardWidth, kGuardHeight, kTypeName, kStandsOnFloor, kCounted),
+      direction(Facing(direction)) {
   frame = this->direction;
+  framePeriod = kGuardWreckFrameTime;
 }
 
-void RobotGuard::Kill() {
-  if (state != kLiving) return;
-  active = false;
-  state = kDying;
-  frame = kGuardFirstWreckFrame;
-  frameCounter = 0;
-  world.enemiesKilled += 1;
-}
+void RobotGuard::Kill() { StartDying(kGuardFirstWreckFrame); }
 
 void RobotGuard::Update() {
   Animate();
@@ -142,7 +139,7 @@ void RobotGuard::Animate() {
   if (state == kLiving) {
     frame = direction + kGuardAlertFrames * alert;
   } else if (state == kDying) {
-    if (StepDue(frameCounter, framePeriod) && ++frame >= kGuardDeadFrame) state = kDead;
+    StepDying(kGuardDeadFrame);
   } else {
     frame = kGuardDeadFrame;
   }
@@ -205,16 +202,11 @@ int Missile::FlightFrame() const {
 
 
 MissileBot::MissileBot(int x, int y)
-    : Enemy(x, y, kMissileBotWidth, kMissileBotHeight, kTypeName, kFloats, kCounted) {}
-
-void MissileBot::Kill() {
-  if (state != kLiving) return;
-  active = false;
-  frame = kMissileBotFirstWreckFrame;
-  state = kDying;
-  frameCounter = 0;
-  world.enemiesKilled += 1;
+    : MortalEnemy(x, y, kMissileBotWidth, kMissileBotHeight, kTypeName, kFloats, kCounted) {
+  framePeriod = kMissileBotFrameTime;
 }
+
+void MissileBot::Kill() { StartDying(kMissileBotFirstWreckFrame); }
 
 void MissileBot::Update() {
   Animate();
@@ -235,13 +227,10 @@ void MissileBot::CountToLaunch() {
 void MissileBot::Animate() {
   if (state == kDead) {
     frame = kMissileBotDeadFrame;
-    return;
-  }
-  if (!StepDue(frameCounter, framePeriod)) return;
-  if (state == kLiving) {
+  } else if (state == kDying) {
+    StepDying(kMissileBotDeadFrame);
+  } else if (StepDue(frameCounter, framePeriod)) {
     frame = frame == 0 ? 1 : 0;
-  } else if (++frame >= kMissileBotDeadFrame) {
-    state = kDead;
   }
 }
 

@@ -10,13 +10,10 @@
 
 // A patrolling robot. When it sees the hero it stops, turns to him and fires a laser bolt every
 // 50 frames, until 100 frames have passed without seeing him.
-class RobotGuard : public Enemy, public RightFirst {
+// Frames 0..3 facing and alert, 4..7 destruction, 8 wreck.
+class RobotGuard : public MortalEnemy, public RightFirst {
  public:
   static constexpr const char* kTypeName = "RobotGuard";
-  LifeState state = kLiving;
-  int frame = 0;  // 0..3 facing and alert, 4..7 destruction, 8 wreck
-  int frameCounter = 0;
-  int framePeriod = 3;
   int alert = 0;
   Direction direction = kRight;  // facing and walking
   SDL_Rect sightRect = {0, 0, 1, 1};
@@ -67,13 +64,10 @@ class Missile : public Explosive {
 };
 
 // A hovering launcher that sends a homing missile every 300 frames, at most three at once.
-class MissileBot : public Enemy {
+// Frames 0..1 hovering, 2..5 destruction, 6 wreck.
+class MissileBot : public MortalEnemy {
  public:
   static constexpr const char* kTypeName = "MissileBot";
-  LifeState state = kLiving;
-  int frame = 0;  // 0..1 hovering, 2..5 destruction, 6 wreck
-  int frameCounter = 0;
-  int framePeriod = 2;
   Missile missiles[3];
   int fireCounter = 0;
   int fireInterval = 300;

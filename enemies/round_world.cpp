@@ -70,18 +70,13 @@ Image baronFrames[2][10];
 
 
 Soldier::Soldier(int x, int y, int direction)
-    : Enemy(x, y, kSoldierSize, kSoldierSize, kTypeName, kStandsOnFloor, kCounted), direction(Facing(direction)) {
+    : MortalEnemy(x, y, kSoldierSize, kSoldierSize, kTypeName, kStandsOnFloor, kCounted),
+      direction(Facing(direction)) {
   framePeriod = kSoldierFrameTime;
 }
 
 void Soldier::Kill() {
-  if (state != kLiving) return;
-  active = false;
-  state = kDying;
-  frame = kSoldierFirstDyingFrame;
-  frameCounter = 0;
-  hopSpeed = 0;
-  world.enemiesKilled += 1;
+  if (StartDying(kSoldierFirstDyingFrame)) hopSpeed = 0;
 }
 
 void Soldier::Update() {
@@ -134,17 +129,12 @@ void Soldier::Walk() {
 void Soldier::Animate() {
   if (state == kDead) {
     frame = kSoldierDeadFrame;
-    return;
-  }
-  if (!StepDue(frameCounter, framePeriod)) return;
-  if (state == kLiving) {
+  } else if (state == kDying) {
+    StepDying(kSoldierDeadFrame, kSoldierFallenFrame, kSoldierFallenFrameTime);
+  } else if (StepDue(frameCounter, framePeriod)) {
     const int first = kSoldierStepFrames * alert;
     frame = frame + 1 >= first && frame + 1 < first + kSoldierStepFrames ? frame + 1 : first;
-    return;
   }
-  frame += 1;
-  if (frame == kSoldierFallenFrame) framePeriod = kSoldierFallenFrameTime;
-  if (frame >= kSoldierDeadFrame) state = kDead;
 }
 
 void Soldier::Draw() {
@@ -156,21 +146,14 @@ void Soldier::WriteLevelLine(std::ostream& out) { WriteRecord(out, {direction});
 
 
 Ninja::Ninja(int x, int y, int direction)
-    : Enemy(x, y, kNinjaSize, kNinjaSize, kTypeName, kStandsOnFloor, kCounted),
+    : MortalEnemy(x, y, kNinjaSize, kNinjaSize, kTypeName, kStandsOnFloor, kCounted),
       direction(Facing(direction)),
       homeX(x),
       homeY(y) {
   framePeriod = kNinjaFrameTime;
 }
 
-void Ninja::Kill() {
-  if (state != kLiving) return;
-  active = false;
-  state = kDying;
-  frame = kNinjaFirstDyingFrame;
-  frameCounter = 0;
-  world.enemiesKilled += 1;
-}
+void Ninja::Kill() { StartDying(kNinjaFirstDyingFrame); }
 
 void Ninja::Update() {
   Animate();
@@ -248,14 +231,11 @@ void Ninja::Animate() {
     y = homeY;
     return;
   }
-  if (!StepDue(frameCounter, framePeriod)) return;
-  if (state == kLiving) {
+  if (state == kDying) {
+    StepDying(kNinjaGoneFrame, kNinjaFallenFrame, kNinjaFallenFrameTime);
+  } else if (StepDue(frameCounter, framePeriod)) {
     frame = (frame + 1) % kNinjaRunFrames;
-    return;
   }
-  frame += 1;
-  if (frame == kNinjaFallenFrame) framePeriod = kNinjaFallenFrameTime;
-  if (frame >= kNinjaGoneFrame) state = kGone;
 }
 
 void Ninja::Collide() { TouchPlayer(); }

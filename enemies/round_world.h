@@ -9,13 +9,10 @@
 
 // A patrolling soldier. Seeing the hero ahead, it hops in surprise and charges on at double speed
 // in the same direction until a wall or a ledge calms it down.
-class Soldier : public Enemy, public LeftFirst {
+// Frames 0..2 walking, 3..5 alert, 6..10 dying.
+class Soldier : public MortalEnemy, public LeftFirst {
  public:
   static constexpr const char* kTypeName = "Soldier";
-  LifeState state = kLiving;
-  int frame = 0;  // 0..2 walking, 3..5 alert, 6..10 dying
-  int frameCounter = 0;
-  int framePeriod = 3;
   Direction direction = kLeft;
   int alert = 0;
   bool airborne = false;  // in its surprise hop
@@ -42,16 +39,13 @@ class Soldier : public Enemy, public LeftFirst {
 
 // Waits unseen at its post until it comes into view, then runs at the hero. Out of view, or
 // killed, it goes back to its post and returns as a new enemy once the post is out of view.
-class Ninja : public Enemy, public LeftFirst {
+// Frames 0..2 running, 3..4 dying, 5 gone.
+class Ninja : public MortalEnemy, public LeftFirst {
  public:
   static constexpr const char* kTypeName = "Ninja";
   // A ninja's death is not for good: gone, it waits at its post to return.
   static constexpr LifeState kGone = kDead;
 
-  LifeState state = kLiving;
-  int frame = 0;  // 0..2 running, 3..4 dying, 5 gone
-  int frameCounter = 0;
-  int framePeriod = 2;
   Direction direction = kLeft;
   bool running = false;
   int homeX = 0;

@@ -44,20 +44,15 @@ Image tankFrames[5];
 
 
 Pirate::Pirate(int x, int y, int direction)
-    : Enemy(x, y, kPirateSize, kPirateSize, kTypeName, kStandsOnFloor, kCounted), direction(Facing(direction)) {
+    : MortalEnemy(x, y, kPirateSize, kPirateSize, kTypeName, kStandsOnFloor, kCounted),
+      direction(Facing(direction)) {
   framePeriod = kPirateWalkFrames;
   fireInterval = kPirateFireInterval;
 }
 
+// The first dying picture shows its full time, whatever the walk had counted.
 void Pirate::Kill() {
-  if (state != kLiving) return;
-  active = false;
-  frame = kPirateFirstDyingFrame;
-  state = kDying;
-  framePeriod = kPirateDyingFrameTime;
-  // Restarted so the first dying picture shows its full time, whatever the walk had counted.
-  frameCounter = 0;
-  world.enemiesKilled += 1;
+  if (StartDying(kPirateFirstDyingFrame)) framePeriod = kPirateDyingFrameTime;
 }
 
 void Pirate::Update() {
@@ -93,10 +88,7 @@ void Pirate::Animate() {
   if (state == kLiving) {
     if (StepDue(frameCounter, framePeriod)) frame = frame == 0 ? 1 : 0;
   } else if (state == kDying) {
-    if (!StepDue(frameCounter, framePeriod)) return;
-    frame += 1;
-    if (frame == kPirateFallenFrame) framePeriod = kPirateFallenFrameTime;
-    if (frame == kPirateDeadFrame) state = kDead;
+    StepDying(kPirateDeadFrame, kPirateFallenFrame, kPirateFallenFrameTime);
   } else {
     frame = kPirateDeadFrame;
   }

@@ -8,13 +8,10 @@
 #include "entities/enemy.h"
 
 // Paces its platform and fires a small laser bolt every 200 frames.
-class Pirate : public Enemy, public LeftFirst {
+// Frames 0..1 walking, 2..6 dying.
+class Pirate : public MortalEnemy, public LeftFirst {
  public:
   static constexpr const char* kTypeName = "Pirate";
-  LifeState state = kLiving;
-  int frame = 0;  // 0..1 walking, 2..6 dying
-  int frameCounter = 0;
-  int framePeriod = 5;
   Direction direction = kLeft;
   LaserShot shot;
   int fireCounter = 0;

@@ -32,21 +32,14 @@ int ToggledFrame(int frame) { return frame == 0 ? 1 : 0; }
 }  // namespace
 
 CircleMan::CircleMan(int x, int y, int direction)
-    : Enemy(x, y, kCircleManSize, kCircleManSize, kTypeName, kStandsOnFloor, kCounted),
+    : MortalEnemy(x, y, kCircleManSize, kCircleManSize, kTypeName, kStandsOnFloor, kCounted),
       direction(Facing(direction)) {
   framePeriod = kCircleManStepFrames;
 }
 
+// The squashed frame shows for the full dying time, whatever the walk had counted.
 void CircleMan::Kill() {
-  // Two shells crossing it in one frame would otherwise count one CircleMan as two kills.
-  if (state != kLiving) return;
-  active = false;
-  frame = kCircleManSquashedFrame;
-  state = kDying;
-  framePeriod = kCircleManDyingFrames;
-  // Restarted so the squashed frame shows for the full dying time, whatever the walk had counted.
-  frameCounter = 0;
-  world.enemiesKilled += 1;
+  if (StartDying(kCircleManSquashedFrame)) framePeriod = kCircleManDyingFrames;
 }
 
 void CircleMan::Update() {

@@ -5,13 +5,10 @@
 #include "entities/enemy.h"
 
 // A walker that paces its platform, turning at walls and at ledges.
-class CircleMan : public Enemy, public RightFirst {
+// Its frame is the column of circleManFrames: walking, then squashed, then flat.
+class CircleMan : public MortalEnemy, public RightFirst {
  public:
   static constexpr const char* kTypeName = "CircleMan";
-  LifeState state = kLiving;  // walking, then squashed, then flat
-  int frame = 0;              // column of circleManFrames
-  int frameCounter = 0;
-  int framePeriod = 3;
   Direction direction = kRight;
 
   CircleMan(int x, int y, int direction);

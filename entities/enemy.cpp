@@ -1,6 +1,7 @@
 #include "entities/enemy.h"
 
 #include "engine/engine.h"
+#include "engine/frame_counter.h"
 #include "engine/rect.h"
 #include "world/camera.h"
 #include "world/world.h"
@@ -23,6 +24,23 @@ bool Enemy::SolidAhead(bool facingLeft, std::initializer_list<int> heights) cons
 }
 
 bool Enemy::LedgeAhead(bool facingLeft) const { return !IsSolidAt(FrontX(facingLeft), y + h); }
+
+bool MortalEnemy::StartDying(int firstFrame) {
+  if (state != kLiving) return false;
+  active = false;
+  state = kDying;
+  frame = firstFrame;
+  frameCounter = 0;
+  world.enemiesKilled += 1;
+  return true;
+}
+
+void MortalEnemy::StepDying(int deadFrame, int slowFrame, int slowTime) {
+  if (!StepDue(frameCounter, framePeriod)) return;
+  frame += 1;
+  if (frame == slowFrame) framePeriod = slowTime;
+  if (frame >= deadFrame) state = kDead;
+}
 
 SDL_Rect ForwardSight(int frontX, int top, int height, bool facingLeft) {
   SDL_Rect sight = MakeRect(frontX, top, 0, height);

@@ -28,10 +28,6 @@ using LeftFirst = FacingOrder<1>;
 
 // Every enemy a level file places.
 class Enemy : public Entity {
- public:
-  // The course of most enemies' lives; a class whose life runs otherwise names its own states.
-  enum LifeState : int { kLiving = 0, kDying = 1, kDead = 2 };
-
  protected:
   // Whether it adds one to the level's enemy count when made.
   enum Counting { kNotCounted, kCounted };
@@ -46,6 +42,27 @@ class Enemy : public Entity {
   bool LedgeAhead(bool facingLeft) const;
   // What turns a walker: a wall at its middle height or the end of its floor.
   bool WallOrLedgeAhead(bool facingLeft) const { return SolidAhead(facingLeft, {h / 2}) || LedgeAhead(facingLeft); }
+};
+
+// An enemy that can be killed and then dies picture by picture: living, dying, dead.
+class MortalEnemy : public Enemy {
+ public:
+  enum LifeState : int { kLiving = 0, kDying = 1, kDead = 2 };
+
+  LifeState state = kLiving;
+  int frame = 0;  // the picture shown
+  int frameCounter = 0;
+  int framePeriod = 3;  // frames per picture
+
+ protected:
+  using Enemy::Enemy;
+  // The usual death, taken once: inactive, dying from `firstFrame` with its counter started
+  // again, and counted as killed. False when it was no longer living, so two shells crossing it
+  // in one frame never count it twice.
+  bool StartDying(int firstFrame);
+  // One frame of dying: the next picture every framePeriod frames, dead at `deadFrame`. A
+  // `slowFrame` before it, if given, stays `slowTime` frames.
+  void StepDying(int deadFrame, int slowFrame = -1, int slowTime = 0);
 };
 
 // A line of sight from an enemy's front edge, reaching forwards in 5-pixel steps up to the first
