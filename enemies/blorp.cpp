@@ -125,7 +125,6 @@ void Blorp::Animate() {
   }
 }
 
-void Blorp::Collide() { TouchPlayer(); }
 
 void Blorp::Draw() {
   if (active) frames[direction][frame].Draw(x - world.cameraX, y - world.cameraY);
@@ -238,8 +237,6 @@ void Smashy::Animate() {
 }
 
 void Smashy::Draw() { smashyFrames[frame].Draw(x - world.cameraX, y - world.cameraY); }
-
-void Smashy::WriteLevelLine(std::ostream& out) { WriteRecord(out); }
 
 
 // Every picture of this world is needed: loading gives up at the first that fails.

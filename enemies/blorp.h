@@ -27,7 +27,6 @@ class Blorp : public Enemy, public LeftFirst {
   void Draw() override;
   void WriteLevelLine(std::ostream& out) override;
   void Animate() override;
-  void Collide() override;
   // Brings an embedded child to life at (px, py): falling, in a random direction, and pushed
   // down out of the hero who has just stomped its parent.
   void Spawn(int px, int py);
@@ -107,7 +106,6 @@ class Smashy : public Enemy {
   Smashy(int x, int y);
   void Update() override;
   void Draw() override;
-  void WriteLevelLine(std::ostream& out) override;
   void Animate() override;
   // Its own crush rule instead of the stomp rule: nothing can kill it.
   void Collide() override;

@@ -234,14 +234,11 @@ void MissileBot::Animate() {
   }
 }
 
-void MissileBot::Collide() { TouchPlayer(); }
 
 void MissileBot::Draw() {
   missileBotFrames[frame].Draw(x - world.cameraX, y - world.cameraY);
   for (Missile& missile : missiles) missile.Draw();
 }
-
-void MissileBot::WriteLevelLine(std::ostream& out) { WriteRecord(out); }
 
 
 Overlord::Overlord(int x, int y)
@@ -271,8 +268,6 @@ void Overlord::Collide() {
 void Overlord::Animate() {}
 
 void Overlord::Draw() { overlordImage.Draw(x - world.cameraX, y - world.cameraY); }
-
-void Overlord::WriteLevelLine(std::ostream& out) { WriteRecord(out); }
 
 
 bool LoadRobotCityGraphics() {

@@ -77,9 +77,7 @@ class MissileBot : public MortalEnemy {
   void Kill() override;
   void Update() override;
   void Draw() override;
-  void WriteLevelLine(std::ostream& out) override;
   void Animate() override;
-  void Collide() override;
 
  private:
   void CountToLaunch();
@@ -95,7 +93,6 @@ class Overlord : public Enemy {
   Overlord(int x, int y);
   void Update() override;
   void Draw() override;
-  void WriteLevelLine(std::ostream& out) override;
   void Animate() override;
   // Head, torso and base: touching any of them ends the hero's life whatever his health.
   void Collide() override;

@@ -238,7 +238,6 @@ void Ninja::Animate() {
   }
 }
 
-void Ninja::Collide() { TouchPlayer(); }
 
 void Ninja::Draw() { ninjaFrames[direction][frame].Draw(x - world.cameraX, y - world.cameraY); }
 
@@ -301,8 +300,6 @@ void Bomber::Draw() {
   if (active) bomberFrames[frame].Draw(x - world.cameraX, y - world.cameraY);
   for (Bomb& bomb : bombs) bomb.Draw();
 }
-
-void Bomber::WriteLevelLine(std::ostream& out) { WriteRecord(out); }
 
 
 Baron::Baron(int x, int y, int direction, int final)

@@ -60,7 +60,6 @@ class Ninja : public MortalEnemy, public LeftFirst {
   void Draw() override;
   void WriteLevelLine(std::ostream& out) override;
   void Animate() override;
-  void Collide() override;
 
  private:
   void Fall();
@@ -100,7 +99,6 @@ class Bomber : public Enemy {
   void Update() override;
   // The bomber while it flies; its bombs as long as they fall or burst.
   void Draw() override;
-  void WriteLevelLine(std::ostream& out) override;
   void Animate() override;
   // It never touches the hero: only its bombs do.
   void Collide() override;

@@ -42,7 +42,6 @@ Image pirateFrames[2][7];
 Image tankFrames[5];
 
 
-
 Pirate::Pirate(int x, int y, int direction)
     : MortalEnemy(x, y, kPirateSize, kPirateSize, kTypeName, kStandsOnFloor, kCounted),
       direction(Facing(direction)) {
@@ -94,7 +93,6 @@ void Pirate::Animate() {
   }
 }
 
-void Pirate::Collide() { TouchPlayer(); }
 
 void Pirate::Draw() {
   pirateFrames[direction][frame].Draw(x - world.cameraX, y - world.cameraY);
@@ -203,8 +201,6 @@ void Tank::Draw() {
   if (!occupied) tankFrames[frame].Draw(x - world.cameraX, y - world.cameraY);
   if (active) shot.Draw();
 }
-
-void Tank::WriteLevelLine(std::ostream& out) { WriteRecord(out); }
 
 
 bool LoadSpacePiratesGraphics() {

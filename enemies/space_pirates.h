@@ -25,7 +25,6 @@ class Pirate : public MortalEnemy, public LeftFirst {
   void Draw() override;
   void WriteLevelLine(std::ostream& out) override;
   void Animate() override;
-  void Collide() override;
 
  private:
   void Walk();
@@ -54,7 +53,6 @@ class Tank : public Enemy {
   void Update() override;
   // Hidden while the hero drives it: the hero draws the tank then.
   void Draw() override;
-  void WriteLevelLine(std::ostream& out) override;
   // The enemy tank's own rule: the hero's tank shot, its own bolt, and three boxes of which only
   // the hatch can be stomped.
   void TouchPlayer() override;

@@ -68,7 +68,6 @@ void CircleMan::Animate() {
   }
 }
 
-void CircleMan::Collide() { TouchPlayer(); }
 
 void CircleMan::Draw() { circleManFrames[direction][frame].Draw(x - world.cameraX, y - world.cameraY); }
 
@@ -152,7 +151,6 @@ void UFRO::Animate() {
   if (animating == 1 && StepDue(frameCounter, framePeriod)) frame = ToggledFrame(frame);
 }
 
-void UFRO::Collide() { TouchPlayer(); }
 
 void UFRO::Draw() {
   if (active) ufroFrames[frame].Draw(x - world.cameraX, y - world.cameraY);

@@ -18,7 +18,6 @@ class CircleMan : public MortalEnemy, public RightFirst {
   void Draw() override;
   void WriteLevelLine(std::ostream& out) override;
   void Animate() override;
-  void Collide() override;
 
  private:
   void Walk();
@@ -48,7 +47,6 @@ class UFRO : public Enemy, public RightFirst {
   // Flying, the usual contact rule; as a landed shell, the kick and the sliding shell's bite.
   void TouchPlayer() override;
   void Animate() override;
-  void Collide() override;
 
  private:
   void Patrol();

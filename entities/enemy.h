@@ -28,6 +28,12 @@ using LeftFirst = FacingOrder<1>;
 
 // Every enemy a level file places.
 class Enemy : public Entity {
+ public:
+  // Most enemies' contact is the usual rule alone.
+  void Collide() override { TouchPlayer(); }
+  // Most records hold only the name and the position.
+  void WriteLevelLine(std::ostream& out) override { WriteRecord(out); }
+
  protected:
   // Whether it adds one to the level's enemy count when made.
   enum Counting { kNotCounted, kCounted };
