@@ -4,7 +4,7 @@
 #include "entities/hero_graphics.h"
 #include "entities/level_timer.h"
 #include "entities/player.h"
-#include "entities/status_display.h"
+#include "entities/player_status_display.h"
 #include "hero_test_pixels.h"
 #include "support/headless.h"
 
