@@ -11,7 +11,9 @@ from synth import (RATE, TAU, adsr, decay, fade_ends, fm, frames, highpass, lowp
                    mix, mul, noise, oscillate, ramp, scale, silence, steady, steps, sweep,
                    wobble)
 
-# Peaks: everyday sounds a little under the rare, important ones.
+# Peaks: everyday sounds a little under the rare, important ones. Bright,
+# dense tones (a coin's high square) sound louder than their peak says.
+BRIGHT = 0.24
 SOFT = 0.30
 NORMAL = 0.40
 LOUD = 0.46
@@ -248,19 +250,19 @@ def effects():
     return {
         "sfx/jump.wav": (jump, NORMAL),
         "sfx/big_jump.wav": (big_jump, NORMAL),
-        "sfx/coin.wav": (coin, SOFT),
+        "sfx/coin.wav": (coin, BRIGHT),
         "sfx/extra_life.wav": (extra_life, LOUD),
-        "sfx/power_up.wav": (power_up, LOUD),
+        "sfx/power_up.wav": (power_up, NORMAL),
         "sfx/jetpack.wav": (jetpack, SOFT),
         "sfx/stomp.wav": (stomp, LOUD),
         "sfx/shell_kick.wav": (shell_kick, NORMAL),
-        "sfx/hurt.wav": (hurt, LOUD),
+        "sfx/hurt.wav": (hurt, NORMAL),
         "sfx/death.wav": (death, LOUD),
         "sfx/checkpoint.wav": (checkpoint, NORMAL),
         "sfx/flag.wav": (flag, LOUD),
         "sfx/spring.wav": (spring, NORMAL),
         "sfx/tank_shot.wav": (tank_shot, LOUD),
-        "sfx/laser.wav": (laser, NORMAL),
+        "sfx/laser.wav": (laser, LOUD),
         "sfx/explosion.wav": (explosion, LOUD),
         "sfx/bomb_trap.wav": (bomb_trap, NORMAL),
         "sfx/crusher.wav": (crusher, LOUD),
