@@ -96,7 +96,7 @@ def death():
     down_path = wobble(sweep(820, 110, fall, 1.3), 0.6, 7.0)
     down = tone("square", down_path, adsr(fall, 0.01, 0.4, 0.7, 0.25), 0.25)
     body = scale(tone("triangle", scale(down_path, 0.5), adsr(fall, 0.01, 0.4, 0.7, 0.25)), 0.6)
-    landing = scale(thump(160, 45, 0.25, 0.07), 0.8)
+    landing = scale(thump(240, 70, 0.25, 0.06), 0.8)
     return up + silence(0.08) + mix(down, body) + landing
 
 
@@ -175,10 +175,10 @@ def purchase():
 # ---------------------------------------------------------------- enemies and traps
 
 def stomp():
-    body = thump(380, 70, 0.16, 0.04)
-    crunch = burst("stomp", 0.04, 0.01, 2500, hold_hz=6000)
-    chip = note("square", 55, 0.03, 0.01)
-    return mix(body, scale(crunch, 0.5), scale(chip, 0.4))
+    body = thump(420, 110, 0.14, 0.03)
+    crunch = burst("stomp", 0.05, 0.012, 3000, hold_hz=6000)
+    chip = note("square", 55, 0.04, 0.012)
+    return mix(body, crunch, scale(chip, 0.5))
 
 
 def shell_kick():
@@ -194,7 +194,7 @@ def tank_shot():
     n = frames(0.48)
     boom = mul(lowpass(noise("tank shot", n, 9000), sweep(1400, 180, n)), decay(n, 0.08))
     crack = highpass(burst("tank crack", 0.015, 0.004, 9000), 1500)
-    return mix(boom, thump(130, 42, 0.3, 0.09), scale(crack, 0.7))
+    return mix(boom, scale(thump(170, 60, 0.3, 0.07), 0.5), scale(crack, 0.7))
 
 
 def laser():
@@ -209,7 +209,7 @@ def explosion():
     n = frames(1.1)
     roar = mul(lowpass(noise("explosion", n, 8000), sweep(3000, 150, n, 0.6)), decay(n, 0.22))
     grit = mul(lowpass(noise("explosion grit", n, 1800), 900), decay(n, 0.12))
-    return mix(roar, scale(grit, 0.5), thump(70, 32, 0.8, 0.2))
+    return mix(roar, scale(grit, 0.6), scale(thump(110, 40, 0.8, 0.15), 0.35))
 
 
 def bomb_trap():
@@ -224,11 +224,11 @@ def bomb_trap():
 
 
 def crusher():
-    slam = burst("crusher", 0.25, 0.05, 600)
+    slam = burst("crusher", 0.35, 0.05, 1400)
     n = frames(0.6)
     env = decay(n, 0.15)
     ring = mul(fm(steady(220, n), 1.414, scale(env, 3.0)), env)
-    return mix(slam, thump(90, 38, 0.35, 0.08), scale(ring, 0.35))
+    return mix(slam, scale(thump(130, 50, 0.35, 0.06), 0.5), scale(ring, 0.5))
 
 
 # ---------------------------------------------------------------- menus

@@ -300,7 +300,11 @@ def finish(score):
 # ---------------------------------------------------------------- drums
 
 def _kick(n):
-    return mul(oscillate("sine", sweep(150, 45, n, 0.4)), decay(n, 0.06, attack=0.001))
+    """A falling sine with a beater click on top, so small speakers that
+    cannot play its low body still hear the beat."""
+    body = mul(oscillate("sine", sweep(220, 48, n, 0.3)), decay(n, 0.06, attack=0.001))
+    click = mul(lowpass(noise("kick", n), 3000), decay(n, 0.004, attack=0.0005))
+    return [a + 0.5 * b for a, b in zip(body, click)]
 
 
 def _snare(n):
