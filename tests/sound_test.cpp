@@ -3,7 +3,6 @@
 #include <SDL/SDL.h>
 
 #include <cstdint>
-#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <vector>
@@ -47,14 +46,10 @@ std::vector<SoundAsset> ReadSoundManifest() {
   std::string line;
   while (std::getline(file, line)) {
     if (line.empty() || line[0] == '#') continue;
+    // Sound paths have no spaces (the generator refuses them), so fields split on white space.
     std::istringstream fields(line);
     SoundAsset asset;
-    std::string frames;
-    std::getline(fields, asset.path, '\t');
-    std::getline(fields, asset.kind, '\t');
-    std::getline(fields, frames, '\t');
-    asset.frames = static_cast<Uint32>(std::strtoul(frames.c_str(), nullptr, 10));
-    assets.push_back(asset);
+    if (fields >> asset.path >> asset.kind >> asset.frames) assets.push_back(asset);
   }
   return assets;
 }

@@ -37,26 +37,23 @@ def fail(message):
 
 
 def read_manifest(path):
-    entries, seen = [], set()
+    """The listed files in order; a malformed line stops the build with its number."""
+    entries = {}
     with open(path, encoding="utf-8") as f:
-        for number, raw in enumerate(f, 1):
-            line = raw.rstrip("\n")
-            if not line.strip() or line.startswith("#"):
-                continue
-            parts = line.split("\t")
-            if len(parts) != 3 or not parts[2].isdigit():
-                fail(f"manifest line {number}: expected path<TAB>kind<TAB>frames: {line!r}")
-            p, kind, count = parts
-            if kind not in KINDS:
-                fail(f"manifest line {number}: unknown kind {kind!r}")
-            if p in seen:
-                fail(f"manifest line {number}: {p} listed twice")
-            folder = "music/" if kind == "music" else "sfx/"
-            if not p.startswith(folder) or not p.endswith(".wav"):
-                fail(f"manifest line {number}: a {kind} is a {folder}*.wav file, not {p}")
-            seen.add(p)
-            entries.append(ManifestEntry(p, kind, int(count), number))
-    return entries
+        rows = [(n, line.split()) for n, line in enumerate(f, 1)
+                if line.strip() and not line.startswith("#")]
+    for number, fields in rows:
+        if len(fields) != 3 or fields[1] not in KINDS or not fields[2].isdigit():
+            fail(f"manifest line {number}: expected a path without spaces, a kind "
+                 f"({', '.join(KINDS)}) and a length: {' '.join(fields)}")
+        p, kind, count = fields
+        folder = "music/" if kind == "music" else "sfx/"
+        if not p.startswith(folder) or not p.endswith(".wav"):
+            fail(f"manifest line {number}: a {kind} is a {folder}*.wav file, not {p}")
+        if p in entries:
+            fail(f"manifest line {number}: {p} listed twice")
+        entries[p] = ManifestEntry(p, kind, int(count), number)
+    return list(entries.values())
 
 
 def score_path(entry):
@@ -101,14 +98,7 @@ def effect_maker(make, loudness):
     return lambda: synth.normalize(make(), loudness)
 
 
-def write_if_changed(path, data):
-    """Rewrites only changed files, so the game folder's times stay useful."""
-    try:
-        with open(path, "rb") as f:
-            if f.read() == data:
-                return
-    except OSError:
-        pass
+def write(path, data):
     os.makedirs(os.path.dirname(path), exist_ok=True)
     with open(path, "wb") as f:
         f.write(data)
@@ -135,7 +125,7 @@ def main():
         if len(samples) != entry.frames:
             fail(f"{entry.path}: made {len(samples)} samples, the manifest says {entry.frames} "
                  f"(generate.py --list prints the new lines)")
-        write_if_changed(os.path.join(args.out, entry.path), synth.wav_bytes(samples))
+        write(os.path.join(args.out, entry.path), synth.wav_bytes(samples))
 
 
 if __name__ == "__main__":

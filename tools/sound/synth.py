@@ -138,42 +138,30 @@ def noise(name, n, hold_hz=RATE):
 
 # ---------------------------------------------------------------- envelopes
 
+def _envelope(n, attack, release, body):
+    """A rise over `attack` samples, body(samples since the rise) after it,
+    and a fade over `release` samples that reaches zero on the last one."""
+    attack = max(1, min(n, attack))
+    release = max(1, min(n - attack, release))
+    out = [i / attack if i < attack else body(i - attack) for i in range(n)]
+    for i in range(max(0, n - release), n):
+        out[i] *= (n - 1 - i) / release
+    return out
+
+
 def adsr(n, attack, decay, sustain, release):
     """Attack to full, decay to the sustain level, and a release that ends at
     zero on the last sample; all times in seconds."""
-    a = max(frames(max(attack, MIN_FADE)), 1)
-    r = max(frames(max(release, MIN_FADE)), 1)
     d = max(frames(decay), 1)
-    a = min(a, n)
-    r = min(r, n - a)
-    out = []
-    for i in range(n):
-        if i < a:
-            level = i / a
-        else:
-            t = (i - a) / d
-            level = sustain + (1.0 - sustain) * math.exp(-3.0 * t) if t < 8 else sustain
-        left = n - 1 - i
-        if left < r:
-            level *= left / r
-        out.append(level)
-    return out
+    return _envelope(n, frames(max(attack, MIN_FADE)), frames(max(release, MIN_FADE)),
+                     lambda j: sustain + (1.0 - sustain) * math.exp(-3.0 * j / d))
 
 
 def decay(n, half_life, attack=MIN_FADE):
     """A struck sound: quick rise, then halving every half_life seconds; it
     still ends at zero on its last sample."""
-    a = max(1, min(n, frames(attack)))
-    r = max(1, min(n - a, frames(MIN_FADE)))
     k = math.log(2.0) / (half_life * RATE)
-    out = []
-    for i in range(n):
-        level = i / a if i < a else math.exp(-k * (i - a))
-        left = n - 1 - i
-        if left < r:
-            level *= left / r
-        out.append(level)
-    return out
+    return _envelope(n, frames(attack), frames(MIN_FADE), lambda j: math.exp(-k * j))
 
 
 def ramp(values_at, n):
