@@ -110,7 +110,10 @@ def jetpack():
     puffs = [0.65 + 0.35 * math.sin(TAU * flutter_hz * i / RATE) for i in range(n)]
     hum = scale(oscillate("triangle", steady(hum_hz, n)), 0.35)
     buzz = scale(oscillate("square", steady(hum_hz * 2, n), 0.3), 0.06)
-    return mix(mul(hiss, puffs), hum, buzz)
+    loop = mix(mul(hiss, puffs), hum, buzz)
+    # Turned round to begin where it crosses zero, so starting it does not click.
+    start = min(range(n), key=lambda i: abs(loop[i]) + abs(loop[i - 1]))
+    return loop[start:] + loop[:start]
 
 
 def spring():
