@@ -561,10 +561,11 @@ def dirt_bare(w, h):
         for y in range(2, crust + 1):
             put(px, x, y, lighter(DIRT, 0.12))
         put(px, x, crust + 1, darker(DIRT, 0.75))
-    d = ImageDraw.Draw(img)
-    for (x, y, s) in ((5, 2, 4), (22, 3, 3)):
-        kit.shaded_ellipse(img, (x, y, x + s, y + s - 1), (170, 160, 150), shadow=1)
-    d.point((14, 9), fill=darker(DIRT, 0.7))
+    # Loose pebbles lying on the crust.
+    for (x, y, w) in ((5, 2, 3), (21, 3, 2), (27, 2, 2)):
+        for i in range(w):
+            put(px, x + i, y, (214, 200, 184))
+            put(px, x + i, y + 1, (150, 132, 118))
     return img
 
 
