@@ -173,6 +173,13 @@ class SceneryTest(unittest.TestCase):
                     brightness(draw(f"gfx/Tiles/{below}.png"), (0, 0, 32, 4)))
             self.assertLess(abs(step), 4, f"{surface} steps into {below}")
 
+    def test_the_pause_frame_leaves_the_hero_in_sight(self):
+        # The camera centres the hero at (304, 224); the picture is drawn at (195, 190).
+        pause = draw("gfx/pause.png")
+        hero = pause.getchannel("A").crop((304 - 195, 224 - 190, 336 - 195, 256 - 190))
+        self.assertLess(hero.getextrema()[1], generate.ALPHA_CUT)
+        self.assertEqual(next(e for e in ENTRIES if e.path == "gfx/pause.png").kind, "key")
+
     def test_opaque_pictures_fill_every_pixel(self):
         # A see-through pixel in a picture drawn without a key would show black.
         for e in ENTRIES:
