@@ -13,6 +13,8 @@ from kit import OUTLINE, WHITE, rgba, darker, lighter, mix
 
 SCREEN_W, SCREEN_H = 640, 480
 
+TW_SUN = (255, 236, 120)
+
 # The game's text colours are fixed (white, yellow); these backings keep them readable.
 PANEL_BLUE = (40, 52, 110)
 PANEL_DARK = (24, 28, 60)
@@ -63,14 +65,27 @@ def inset(img, box, colour=PANEL_DARK):
     d.rectangle((x0 + 1, y0 + 1, x1 - 1, y1 - 1), fill=rgba(colour))
 
 
-def scene(layer_fns, shift=0):
-    """An illustration from a world's three parallax layers, farthest first."""
+def scene(layer_fns, shift=0, sun=None):
+    """An illustration from a world's three parallax layers, farthest first.
+    A still picture may have a sun (centre x, y, radius, colour) in its sky,
+    behind the nearer layers: unlike a scrolling layer, it never wraps."""
     img = kit.canvas(SCREEN_W, SCREEN_H, (0, 0, 0))
     for i, fn in enumerate(layer_fns):
         layer = fn(SCREEN_W, SCREEN_H)
         layer.putalpha(kit.mask_from(layer))
         kit.paste_wrapped(img, layer, -(shift * (i + 1)) % SCREEN_W, 0)
+        if i == 0 and sun:
+            sun_disc(img, *sun)
     return img
+
+
+def sun_disc(img, cx, cy, r, colour):
+    """A sun with two rings of soft glow."""
+    for k, a in ((int(r * 1.8), 40), (int(r * 1.4), 70)):
+        glow = kit.canvas(img.width, img.height)
+        ImageDraw.Draw(glow).ellipse((cx - k, cy - k, cx + k, cy + k), fill=rgba(lighter(colour, 0.6), a))
+        img.alpha_composite(glow)
+    ImageDraw.Draw(img).ellipse((cx - r, cy - r, cx + r, cy + r), fill=rgba(colour))
 
 
 def caption(img, lines, size=26, box_top=372, colour=WHITE):
@@ -322,7 +337,8 @@ def card_window(img):
     """A gold-framed picture of the hero beside the flagpole on a sunny hill."""
     x0, y0, x1, y1 = CARD_WINDOW
     iw, ih = x1 - x0 - 9, y1 - y0 - 9
-    view = scene([backgrounds.tumbo_far, backgrounds.tumbo_mid, backgrounds.tumbo_near], 40)
+    view = scene([backgrounds.tumbo_far, backgrounds.tumbo_mid, backgrounds.tumbo_near], 40,
+                 sun=(240, 205, 22, TW_SUN))
     # The scenery at a smaller scale than the hero, as if seen from further off.
     zoom = 1.4
     top = SCREEN_H - int(ih * zoom) + 24
@@ -333,7 +349,10 @@ def card_window(img):
         view.alpha_composite(turf, (x, ih - 32)) if x + 32 <= iw else kit.composite(view, turf, x, ih - 32)
     import items  # the flagpole of the levels, at half size
     pole = items.pole(True).resize((50, 149), Image.NEAREST)
-    kit.composite(view, pole, iw - 76, ih - 32 - 146)
+    pole_x, pole_y = iw - 76, ih - 32 - 146
+    kit.composite(view, pole, pole_x, pole_y)
+    # The flag hoisted, where the game draws it (x + 68, y + 18 at full size).
+    kit.composite(view, items.flag().resize((16, 11), Image.NEAREST), pole_x + 34, pole_y + 9)
     stand_hero(view, HERO_STAND, 24, ih - 32, 2)
     d = ImageDraw.Draw(img)
     d.rounded_rectangle((x0, y0, x1, y1), radius=10, fill=rgba(OUTLINE))
@@ -796,7 +815,7 @@ def story_page(n):
     tumbo = [backgrounds.tumbo_far, backgrounds.tumbo_mid, backgrounds.tumbo_near]
 
     def page1(w, h):
-        img = scene(tumbo)
+        img = scene(tumbo, sun=(520, 90, 38, TW_SUN))
         stand_hero(img, HERO_STAND, 250, 362, 4)
         caption(img, ["Tumbo World was a happy place,", "full of green hills and sunshine."])
         hint(img, "Right arrow: next page", (w - 30, 30))
@@ -835,7 +854,8 @@ def story_page(n):
 
 def ending_page(n):
     def page0(w, h):
-        img = scene([backgrounds.round_far, backgrounds.round_mid, backgrounds.round_near], 60)
+        img = scene([backgrounds.round_far, backgrounds.round_mid, backgrounds.round_near], 60,
+                    sun=(300, 250, 70, (255, 240, 170)))
         for (x, y, s) in ((90, 70, 0.7), (300, 110, 0.5), (460, 80, 0.4)):
             ship = ufo(s).rotate(12)
             img.alpha_composite(ship, (x, y))
