@@ -323,17 +323,21 @@ def sludge(w, h):
 
 # ---------------------------------------------------------------- Space Pirates
 
-def deck_plate(img, base, seed):
-    """A riveted metal plate filling the cell."""
+def deck_plate(img, base, seed, inner=False):
+    """A riveted metal plate filling the cell. An inner plate (metal ground
+    under metal ground) is flatter and quieter: it fills whole walls."""
+    depth, seam, rivet, rivet_light, rivet_dark = (1, 0.58, 3, 0.32, 0.6) if inner else (2, 0.4, 4, 0.6, 0.5)
     d = ImageDraw.Draw(img)
-    kit.bevel_box(d, (0, 0, T - 1, T - 1), base, depth=2, outline=None)
-    d.line([(0, T - 1), (T - 1, T - 1)], fill=darker(base, 0.4))
-    d.line([(T - 1, 0), (T - 1, T - 1)], fill=darker(base, 0.4))
-    for (x, y) in ((4, 4), (27, 4), (4, 27), (27, 27)):
-        d.point((x, y), fill=lighter(base, 0.6))
-        d.point((x + 1, y + 1), fill=darker(base, 0.5))
+    kit.bevel_box(d, (0, 0, T - 1, T - 1), base, depth=depth, outline=None)
+    d.line([(0, T - 1), (T - 1, T - 1)], fill=darker(base, seam))
+    d.line([(T - 1, 0), (T - 1, T - 1)], fill=darker(base, seam))
+    far = T - 1 - rivet
+    for (x, y) in ((rivet, rivet), (far, rivet), (rivet, far), (far, far)):
+        d.point((x, y), fill=lighter(base, rivet_light))
+        d.point((x + 1, y + 1), fill=darker(base, rivet_dark))
     r = kit.rng(seed)
-    kit.scatter(img, r, [darker(base, 0.85), lighter(base, 0.12)], 18, (3, 3, 28, 28))
+    grain = [darker(base, 0.9), lighter(base, 0.06)] if inner else [darker(base, 0.85), lighter(base, 0.12)]
+    kit.scatter(img, r, grain, 14 if inner else 18, (3, 3, 28, 28))
 
 
 def ship_floor(w, h):
@@ -352,15 +356,7 @@ def ship_floor(w, h):
 def hull(w, h):
     """Plating under the deck: darker plates without the walkway strip."""
     img = kit.canvas(w, h)
-    base = darker(SHIP, 0.8)
-    d = ImageDraw.Draw(img)
-    kit.bevel_box(d, (0, 0, T - 1, T - 1), base, depth=1, outline=None)
-    d.line([(0, T - 1), (T - 1, T - 1)], fill=darker(base, 0.55))
-    d.line([(T - 1, 0), (T - 1, T - 1)], fill=darker(base, 0.55))
-    for (x, y) in ((3, 3), (27, 3), (3, 27), (27, 27)):
-        d.point((x, y), fill=lighter(base, 0.35))
-        d.point((x + 1, y + 1), fill=darker(base, 0.6))
-    kit.scatter(img, kit.rng("hull"), [darker(base, 0.9), lighter(base, 0.06)], 14, (2, 2, 28, 28))
+    deck_plate(img, darker(SHIP, 0.8), "hull", inner=True)
     return img
 
 
@@ -485,14 +481,8 @@ def steel_inner(w, h):
     """The girder work under the plates: darker, plain, lightly braced."""
     img = kit.canvas(w, h)
     base = darker(STEEL, 0.74)
-    d = ImageDraw.Draw(img)
-    kit.bevel_box(d, (0, 0, T - 1, T - 1), base, depth=1, outline=None)
-    d.line([(0, T - 1), (T - 1, T - 1)], fill=darker(base, 0.6))
-    d.line([(T - 1, 0), (T - 1, T - 1)], fill=darker(base, 0.6))
-    d.line([(4, 27), (27, 4)], fill=darker(base, 0.86), width=2)
-    for (x, y) in ((3, 3), (27, 3), (3, 27), (27, 27)):
-        d.point((x, y), fill=lighter(base, 0.3))
-        d.point((x + 1, y + 1), fill=darker(base, 0.6))
+    deck_plate(img, base, "steel-inner", inner=True)
+    ImageDraw.Draw(img).line([(4, 27), (27, 4)], fill=darker(base, 0.86), width=2)
     return img
 
 
