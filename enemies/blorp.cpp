@@ -312,6 +312,7 @@ bool LoadBlorpGraphics() {
   for (int index = 0; index < 4; ++index) {
     if (!LoadKeyed(jellyImages[index], "gfx/Tiles/Blorp/Jelly/" + std::to_string(index) + ".png")) return false;
   }
+  if (!jellyInnerImage.Load("gfx/Tiles/Blorp/Jelly/inner.png")) return false;
   if (!sludgeImage.Load("gfx/Tiles/Blorp/Sludge/0.png")) return false;
   if (!LoadBlorpFrames(smallBlorpFrames, "gfx/Entities/Blorp/Small_blorp/")) return false;
   if (!LoadBlorpFrames(mediumBlorpFrames, "gfx/Entities/Blorp/Medium_blorp/")) return false;
@@ -324,6 +325,7 @@ bool LoadBlorpGraphics() {
 
 void FreeBlorpGraphics() {
   for (Image& jelly : jellyImages) jelly.Free();
+  jellyInnerImage.Free();
   sludgeImage.Free();
   FreeBlorpFrames(smallBlorpFrames);
   FreeBlorpFrames(mediumBlorpFrames);

@@ -342,6 +342,7 @@ void FreeAll(Image* images, int count) {
 
 bool LoadRobotCityGraphics() {
   LoadNumbered(steelImages, 4, "gfx/Tiles/RobotCity/steel/");
+  steelInnerImage.Load("gfx/Tiles/RobotCity/steel/inner.png");
   for (int direction = 0; direction < 2; ++direction) {
     LoadNumbered(conveyorImages[direction], 2, "gfx/Tiles/RobotCity/conveyor/" + std::to_string(direction) + "-");
   }
@@ -353,6 +354,7 @@ bool LoadRobotCityGraphics() {
 
 void FreeRobotCityGraphics() {
   FreeAll(steelImages, 4);
+  steelInnerImage.Free();
   for (auto& row : conveyorImages) FreeAll(row, 2);
   FreeAll(robotGuardFrames, 9);
   FreeAll(missileFrames, 13);

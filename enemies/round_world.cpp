@@ -573,6 +573,7 @@ void FreeFrameTable(Image (&table)[Rows][Columns]) {
 bool LoadRoundWorldGraphics() {
   bool loaded = dirtImages[0].Load("gfx/Tiles/RoundWorld/Dirt/0.png");
   loaded = dirtImages[1].Load("gfx/Tiles/RoundWorld/Dirt/1.png") && loaded;
+  loaded = deepDirtImage.Load("gfx/Tiles/RoundWorld/Dirt/deep.png") && loaded;
   LoadFrameTable(soldierFrames, "gfx/Entities/RoundWorld/Soldier/");
   loaded = LoadKeyed(alertImage, "gfx/Entities/RoundWorld/Soldier/alert.png") && loaded;
   LoadFrameTable(ninjaFrames, "gfx/Entities/RoundWorld/Ninja/");
@@ -584,6 +585,7 @@ bool LoadRoundWorldGraphics() {
 
 void FreeRoundWorldGraphics() {
   FreeFrames(dirtImages);
+  deepDirtImage.Free();
   FreeFrameTable(soldierFrames);
   alertImage.Free();
   FreeFrameTable(ninjaFrames);

@@ -265,6 +265,7 @@ void Tank::WriteLevelLine(std::ostream& out) { WriteRecord(out); }
 
 bool LoadSpacePiratesGraphics() {
   if (!shipFloorImage.Load("gfx/Tiles/SpacePirate/ship_floor.png")) return false;
+  if (!hullImage.Load("gfx/Tiles/SpacePirate/hull.png")) return false;
   for (int direction = 0; direction < 2; ++direction) {
     for (int frame = 0; frame < 7; ++frame) {
       LoadKeyed(pirateFrames[direction][frame], "gfx/Entities/SpacePirate/Pirate/" + std::to_string(direction) + "-" +
@@ -284,6 +285,7 @@ bool LoadSpacePiratesGraphics() {
 
 void FreeSpacePiratesGraphics() {
   shipFloorImage.Free();
+  hullImage.Free();
   for (auto& row : pirateFrames) {
     for (Image& frame : row) frame.Free();
   }

@@ -219,6 +219,7 @@ void UFRO::WriteLevelLine(std::ostream& out) { WriteRecord(out, {direction}); }
 bool LoadTumboWorldGraphics() {
   if (!grassImage.Load("gfx/Tiles/TumboWorld/grass.png")) return false;
   if (!brickImage.Load("gfx/Tiles/TumboWorld/brick.png")) return false;
+  if (!earthImage.Load("gfx/Tiles/TumboWorld/earth.png")) return false;
   for (int direction = 0; direction < 2; ++direction) {
     for (int frame = 0; frame < 4; ++frame) {
       LoadKeyed(circleManFrames[direction][frame], "gfx/Entities/TumboWorld/CircleMan/" + std::to_string(direction) +
@@ -234,6 +235,7 @@ bool LoadTumboWorldGraphics() {
 void FreeTumboWorldGraphics() {
   grassImage.Free();
   brickImage.Free();
+  earthImage.Free();
   for (auto& row : circleManFrames) {
     for (Image& frame : row) frame.Free();
   }
