@@ -242,6 +242,7 @@ void Smashy::Draw() { smashyFrames[frame].Draw(x - world.cameraX, y - world.came
 // Every picture of this world is needed: loading gives up at the first that fails.
 bool LoadBlorpGraphics() {
   return LoadNumbered(jellyImages, "gfx/Tiles/Blorp/Jelly/", kKeyed, kStop) &&
+         jellyInnerImage.Load("gfx/Tiles/Blorp/Jelly/inner.png") &&
          sludgeImage.Load("gfx/Tiles/Blorp/Sludge/0.png") &&
          LoadNumberedTable(smallBlorpFrames, "gfx/Entities/Blorp/Small_blorp/", kStop) &&
          LoadNumberedTable(mediumBlorpFrames, "gfx/Entities/Blorp/Medium_blorp/", kStop) &&
@@ -251,6 +252,7 @@ bool LoadBlorpGraphics() {
 
 void FreeBlorpGraphics() {
   FreeImages(jellyImages);
+  jellyInnerImage.Free();
   sludgeImage.Free();
   FreeImages(smallBlorpFrames);
   FreeImages(mediumBlorpFrames);

@@ -272,6 +272,7 @@ void Overlord::Draw() { overlordImage.Draw(x - world.cameraX, y - world.cameraY)
 
 bool LoadRobotCityGraphics() {
   LoadNumbered(steelImages, "gfx/Tiles/RobotCity/steel/");
+  steelInnerImage.Load("gfx/Tiles/RobotCity/steel/inner.png");
   LoadNumberedTable(conveyorImages, "gfx/Tiles/RobotCity/conveyor/");
   LoadNumbered(robotGuardFrames, "gfx/Entities/RobotCity/Robot Guard/");
   LoadNumbered(missileFrames, "gfx/Entities/RobotCity/Missile/");
@@ -281,6 +282,7 @@ bool LoadRobotCityGraphics() {
 
 void FreeRobotCityGraphics() {
   FreeImages(steelImages);
+  steelInnerImage.Free();
   FreeImages(conveyorImages);
   FreeImages(robotGuardFrames);
   FreeImages(missileFrames);

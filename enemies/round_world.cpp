@@ -469,6 +469,7 @@ void Baron::WriteLevelLine(std::ostream& out) { WriteRecord(out, {direction, fin
 
 bool LoadRoundWorldGraphics() {
   bool loaded = LoadNumbered(dirtImages, "gfx/Tiles/RoundWorld/Dirt/", kOpaque);
+  loaded = deepDirtImage.Load("gfx/Tiles/RoundWorld/Dirt/deep.png") && loaded;
   LoadNumberedTable(soldierFrames, "gfx/Entities/RoundWorld/Soldier/");
   loaded = LoadKeyed(alertImage, "gfx/Entities/RoundWorld/Soldier/alert.png") && loaded;
   LoadNumberedTable(ninjaFrames, "gfx/Entities/RoundWorld/Ninja/");
@@ -480,6 +481,7 @@ bool LoadRoundWorldGraphics() {
 
 void FreeRoundWorldGraphics() {
   FreeImages(dirtImages);
+  deepDirtImage.Free();
   FreeImages(soldierFrames);
   alertImage.Free();
   FreeImages(ninjaFrames);

@@ -205,6 +205,7 @@ void Tank::Draw() {
 
 bool LoadSpacePiratesGraphics() {
   if (!shipFloorImage.Load("gfx/Tiles/SpacePirate/ship_floor.png")) return false;
+  if (!hullImage.Load("gfx/Tiles/SpacePirate/hull.png")) return false;
   LoadNumberedTable(pirateFrames, "gfx/Entities/SpacePirate/Pirate/");
   if (!LoadKeyed(laserShotImages[LaserShot::kSmall], "gfx/Entities/SpacePirate/Laser Shot/small.png")) return false;
   if (!LoadKeyed(laserShotImages[LaserShot::kLarge], "gfx/Entities/SpacePirate/Laser Shot/large.png")) return false;
@@ -215,6 +216,7 @@ bool LoadSpacePiratesGraphics() {
 
 void FreeSpacePiratesGraphics() {
   shipFloorImage.Free();
+  hullImage.Free();
   FreeImages(pirateFrames);
   FreeImages(laserShotImages);
   FreeImages(bombTrapImages);

@@ -161,6 +161,7 @@ void UFRO::WriteLevelLine(std::ostream& out) { WriteRecord(out, {direction}); }
 bool LoadTumboWorldGraphics() {
   if (!grassImage.Load("gfx/Tiles/TumboWorld/grass.png")) return false;
   if (!brickImage.Load("gfx/Tiles/TumboWorld/brick.png")) return false;
+  if (!earthImage.Load("gfx/Tiles/TumboWorld/earth.png")) return false;
   LoadNumberedTable(circleManFrames, "gfx/Entities/TumboWorld/CircleMan/");
   LoadNumbered(ufroFrames, "gfx/Entities/TumboWorld/UFRO/");
   return true;
@@ -169,6 +170,7 @@ bool LoadTumboWorldGraphics() {
 void FreeTumboWorldGraphics() {
   grassImage.Free();
   brickImage.Free();
+  earthImage.Free();
   FreeImages(circleManFrames);
   FreeImages(ufroFrames);
 }

@@ -6,9 +6,10 @@
 #include "entities/player.h"
 
 namespace {
-const Uint8 kTextRed = 0;
-const Uint8 kTextGreen = 0;
-const Uint8 kTextBlue = 255;
+const SDL_Color kTextColour = {0, 0, 255, 0};
+// The blue letters get a white ring: blue alone vanished into blue skies and dark space. The ring
+// also cuts the power-up bar where it runs through the time, so the bar reads as lying behind it.
+const SDL_Color kTextOutline = {255, 255, 255, 0};
 const int kHeartsX = 50;
 const int kHeartSpacing = 20;
 const int kLivesIconY = 22;
@@ -29,7 +30,7 @@ const int kTimeX = 580;
 const int kTimeY = 25;
 
 void DrawStatText(const std::string& text, int x, int y) {
-  statFont.Draw(text, x, y, kTextRed, kTextGreen, kTextBlue);
+  statFont.DrawOutlined(text, x, y, kTextColour, kTextOutline);
 }
 
 void DrawEffect(const Player& hero) {

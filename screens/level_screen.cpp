@@ -38,6 +38,9 @@ void LevelScreen::Init() {
   paused = false;
   pauseKeyHeld = false;
   pauseImage.Load("gfx/pause.png");
+  // Keyed, unlike the panel: the pause picture is a frame whose see-through middle keeps the hero
+  // in sight, where a solid panel hid him mid-jump.
+  pauseImage.SetColorKey(255, 0, 255);
   panelImage.Load("gfx/level_screen.png");
   titleFont.Load("gfx/Fonts/Tumbo font.ttf", kTitleFontSize);
   textFont.Load("gfx/Fonts/Tumbo font.ttf", kTextFontSize);

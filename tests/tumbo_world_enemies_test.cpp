@@ -351,6 +351,8 @@ TEST_F(TumboWorldTest, GraphicsFailOnlyForAMissingTilePicture) {
   EXPECT_TRUE(grassImage.IsLoaded());
 
   fs::copy_file(source / "Tiles/TumboWorld/brick.png", art / "Tiles/TumboWorld/brick.png");
+  EXPECT_FALSE(LoadTumboWorldGraphics()) << "no earth picture for stacked grass";
+  fs::copy_file(source / "Tiles/TumboWorld/earth.png", art / "Tiles/TumboWorld/earth.png");
   EXPECT_TRUE(LoadTumboWorldGraphics()) << "missing frames only leave those frames blank";
   EXPECT_TRUE(brickImage.IsLoaded());
   EXPECT_FALSE(ufroFrames[0].IsLoaded());

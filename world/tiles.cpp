@@ -1,6 +1,7 @@
 #include "world/tiles.h"
 
 #include <cstdlib>
+#include <typeinfo>
 
 #include "world/tile_images.h"
 #include "world/world.h"
@@ -18,6 +19,18 @@ void DrawTileImage(Image& picture, int worldX, int worldY) {
   picture.Draw(static_cast<Sint16>(worldX - world.cameraX), static_cast<Sint16>(worldY - world.cameraY));
 }
 
+bool SameKindAbove(Tile& tile, int worldX, int worldY) {
+  Tile& above = *GetTile(worldX / kTileSize, worldY / kTileSize - 1);
+  return typeid(above) == typeid(tile);
+}
+
+// A departure from one picture per tile kind: drawn alone, every cell of a stack repeated its
+// surface, so a cliff of grass showed a lawn on each row. Only the picture changes: what is solid,
+// and so the game itself, stays as the level says.
+void DrawGroundImage(Tile& tile, Image& surface, Image& inner, int worldX, int worldY) {
+  DrawTileImage(SameKindAbove(tile, worldX, worldY) ? inner : surface, worldX, worldY);
+}
+
 void StartDeathFall(PlayerLink& link) {
   *link.dead = true;
   *link.airborne = true;
@@ -32,13 +45,22 @@ Tile* SharedEmptyTile() {
   return &shared;
 }
 
-PlainTile::PlainTile(Image* picture, bool isSolid) : picture(picture) { solid = isSolid; }
+PlainTile::PlainTile(Image* picture, bool isSolid, Image* innerPicture) : picture(picture), innerPicture(innerPicture) {
+  solid = isSolid;
+}
 
-void PlainTile::Draw(int worldX, int worldY) { DrawTileImage(*picture, worldX, worldY); }
+void PlainTile::Draw(int worldX, int worldY) {
+  if (innerPicture) {
+    DrawGroundImage(*this, *picture, *innerPicture, worldX, worldY);
+  } else {
+    DrawTileImage(*picture, worldX, worldY);
+  }
+}
 
-GrassTile::GrassTile() : PlainTile(&grassImage, true) {}
+GrassTile::GrassTile() : PlainTile(&grassImage, true, &earthImage) {}
+// Bricks are laid in a pattern that already stacks.
 BrickTile::BrickTile() : PlainTile(&brickImage, true) {}
-ShipFloorTile::ShipFloorTile() : PlainTile(&shipFloorImage, true) {}
+ShipFloorTile::ShipFloorTile() : PlainTile(&shipFloorImage, true, &hullImage) {}
 
 void SpikesTile::Touch(PlayerLink& link) { StartDeathFall(link); }
 
@@ -79,7 +101,9 @@ void CheckpointTile::Draw(int worldX, int worldY) { DrawTileImage(checkpointImag
 
 JellyTile::JellyTile() : variant(rand() % kJellyLooks) { solid = true; }
 
-void JellyTile::Draw(int worldX, int worldY) { DrawTileImage(jellyImages[variant], worldX, worldY); }
+void JellyTile::Draw(int worldX, int worldY) {
+  DrawGroundImage(*this, jellyImages[variant], jellyInnerImage, worldX, worldY);
+}
 
 SludgeTile::SludgeTile(int worldX, int worldY) : x(worldX), y(worldY) { foreground = 1; }
 
@@ -93,10 +117,15 @@ void SludgeTile::Draw(int worldX, int worldY) { DrawTileImage(sludgeImage, world
 
 SteelTile::SteelTile() : variant(rand() % kSteelLooks) { solid = true; }
 
-void SteelTile::Draw(int worldX, int worldY) { DrawTileImage(steelImages[variant], worldX, worldY); }
+void SteelTile::Draw(int worldX, int worldY) {
+  DrawGroundImage(*this, steelImages[variant], steelInnerImage, worldX, worldY);
+}
 
 DirtTile::DirtTile(int look) : variant(look) { solid = true; }
 
-void DirtTile::Draw(int worldX, int worldY) { DrawTileImage(dirtImages[variant], worldX, worldY); }
+// Both dirt looks are one kind of ground: either one under the other shows the deep dirt.
+void DirtTile::Draw(int worldX, int worldY) {
+  DrawGroundImage(*this, dirtImages[variant], deepDirtImage, worldX, worldY);
+}
 
 void StartTile::Draw(int, int) {}

@@ -26,7 +26,9 @@ std::string EnterGameDir() {
   const fs::path game(TUMBO_GAME_DIR);
   const fs::path folder = fs::temp_directory_path() / fs::unique_path("tumbo-test-%%%%-%%%%-%%%%");
   fs::create_directories(folder / "Levels" / "Custom");
-  if (fs::exists(game / "gfx")) fs::create_directory_symlink(game / "gfx", folder / "gfx");
+  for (const char* data : {"gfx", "sfx", "music"}) {
+    if (fs::exists(game / data)) fs::create_directory_symlink(game / data, folder / data);
+  }
   if (fs::exists(game / "Levels")) {
     for (fs::directory_iterator it(game / "Levels"); it != fs::directory_iterator(); ++it) {
       if (fs::is_regular_file(it->path())) fs::copy_file(it->path(), folder / "Levels" / it->path().filename());

@@ -5,8 +5,9 @@
 // Tests draw at 32 bits because the dummy driver's desktop is 8-bit and paletted.
 void StartHeadless();
 
-// Makes a fresh working folder that sees the built game's gfx/ and Levels/ and changes into it,
-// so log.txt, save.txt and custom levels written by a test never touch the real game folder.
+// Makes a fresh working folder that sees the built game's gfx/, sfx/, music/ and Levels/ and
+// changes into it, so log.txt, save.txt and custom levels written by a test never touch the real
+// game folder.
 std::string EnterGameDir();
 
 // Whole text of a file, or empty when it cannot be read.
