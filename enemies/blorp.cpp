@@ -125,7 +125,6 @@ void Blorp::Animate() {
   }
 }
 
-
 void Blorp::Draw() {
   if (active) frames[direction][frame].Draw(x - world.cameraX, y - world.cameraY);
   DrawChildren();

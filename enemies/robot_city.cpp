@@ -234,7 +234,6 @@ void MissileBot::Animate() {
   }
 }
 
-
 void MissileBot::Draw() {
   missileBotFrames[frame].Draw(x - world.cameraX, y - world.cameraY);
   for (Missile& missile : missiles) missile.Draw();

@@ -238,7 +238,6 @@ void Ninja::Animate() {
   }
 }
 
-
 void Ninja::Draw() { ninjaFrames[direction][frame].Draw(x - world.cameraX, y - world.cameraY); }
 
 void Ninja::WriteLevelLine(std::ostream& out) { WriteRecord(out, {direction}); }

@@ -93,7 +93,6 @@ void Pirate::Animate() {
   }
 }
 
-
 void Pirate::Draw() {
   pirateFrames[direction][frame].Draw(x - world.cameraX, y - world.cameraY);
   if (active) shot.Draw();

@@ -68,7 +68,6 @@ void CircleMan::Animate() {
   }
 }
 
-
 void CircleMan::Draw() { circleManFrames[direction][frame].Draw(x - world.cameraX, y - world.cameraY); }
 
 void CircleMan::WriteLevelLine(std::ostream& out) { WriteRecord(out, {direction}); }
@@ -150,7 +149,6 @@ void UFRO::Kick() {
 void UFRO::Animate() {
   if (animating == 1 && StepDue(frameCounter, framePeriod)) frame = ToggledFrame(frame);
 }
-
 
 void UFRO::Draw() {
   if (active) ufroFrames[frame].Draw(x - world.cameraX, y - world.cameraY);
