@@ -49,7 +49,7 @@ const int kDeleteSlot = 12;
 // Placed by the editor, an enemy faces left, save the UFRO, which sets off to the right; a Baron
 // placed by hand ends no level.
 const ObjectType kObjectTypes[] = {
-    // type, record fields      placed fields, palette slot, art
+    // Row<type, record fields>(the editor's placed fields, palette slot, art module)
     Row<Flag, 2>("", 21, kFlagpoleArt),
     Row<CircleMan, 3>("1", 0, kTumboWorldArt),
     Row<UFRO, 3>("0", 6, kTumboWorldArt),
