@@ -136,7 +136,8 @@ void LogGamepad(Gamepad& pad) {
 void DetectGamepad() {
   joystickEnabled = false;
   Log("Checking for Gamepads");
-  if (SDL_NumJoysticks() == 0) {
+  // Without joystick support (its start failed) the count may be an error, never a pad.
+  if (SDL_NumJoysticks() <= 0) {
     Log("No Gamepads detected.");
     return;
   }
