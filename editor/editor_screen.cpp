@@ -144,6 +144,10 @@ bool LevelEditor::HandleButtons() {
 void LevelEditor::HandleRightClick() {
   if (!mouseRightClicked || !InMapView(mouseX, mouseY) || entityNames.empty()) return;
   PlaceEntity(entityNames[selectedEntity], mouseX + world.cameraX, mouseY + world.cameraY);
+  // The press stays the current event until the next one arrives, and the poll would report it
+  // again every frame: a held click stacked copies that then act as one enemy. Turned into its
+  // release, one press places exactly one object.
+  inputEvent.type = SDL_MOUSEBUTTONUP;
 }
 
 void LevelEditor::HandleScrolling() {
