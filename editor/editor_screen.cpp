@@ -12,6 +12,10 @@
 
 namespace {
 const int kNameFontSize = 22;
+// Small enough for the whole hint to fit the name field.
+const int kHintFontSize = 16;
+const int kHintY = 226;
+const char* const kNameHint = "Type a name: letters and spaces";
 const int kButtonSize = 20;
 const int kButtonRowY = 362;
 const int kNewButtonX = 498;
@@ -71,7 +75,9 @@ void LevelEditor::Init() {
   helpButtonImage.Load("gfx/Editor/editor_help.png");
   helpImage.Load("gfx/Editor/help.png");
   nameFont.Load("gfx/Fonts/Editor font.ttf", kNameFontSize);
+  hintFont.Load("gfx/Fonts/Editor font.ttf", kHintFontSize);
   saveDialogOpen = false;
+  nameRefused = false;
   helpOpen = false;
   keyLatch = false;
   leftHeldFromDialog = false;
@@ -129,6 +135,7 @@ bool LevelEditor::HandleButtons() {
     } else {
       saveDialogOpen = true;
       saveName = kDefaultName;
+      nameRefused = false;
     }
     return true;
   } else if (MouseOn(loadButton)) {
@@ -177,6 +184,7 @@ void LevelEditor::HandlePaletteKeys() {
 
 void LevelEditor::HandleSaveDialog() {
   if (KeyDownEvent() && !keyLatch) {
+    nameRefused = false;
     TypeKey(inputEvent.key.keysym);
     MarkEventHandled();
     keyLatch = false;
@@ -184,8 +192,12 @@ void LevelEditor::HandleSaveDialog() {
   if (!mouseLeftDown) return;
   if (MouseOn(okButton)) {
     // The name is typed as letters and blanks only; checked again here since nothing else may
-    // ever reach the file name.
-    if (!IsSafeLevelName(saveName)) return;
+    // ever reach the file name. A refused name says why in the dialog instead of leaving the
+    // player to wonder why OK did nothing.
+    if (!IsSafeLevelName(saveName)) {
+      nameRefused = true;
+      return;
+    }
     // A save that failed keeps the dialog up, so the player sees the level is not on disk.
     if (!SaveLevel(kCustomFolder + saveName + kLevelExtension)) return;
     saveDialogOpen = false;
@@ -231,6 +243,8 @@ void LevelEditor::Render() {
   if (saveDialogOpen) {
     saveDialogImage.Draw(kSaveDialogX, kSaveDialogY);
     nameFont.Draw(saveName, kNameX, kNameY, 255, 255, 255);
+    // A refused name is empty or blanks only, so the hint has the field to itself.
+    if (nameRefused) hintFont.Draw(kNameHint, kNameX, kHintY, 255, 200, 64);
   }
   if (helpOpen) helpImage.Draw(kHelpX, kHelpY);
   dialog.Draw();
@@ -246,4 +260,5 @@ void LevelEditor::Cleanup() {
   helpButtonImage.Free();
   helpImage.Free();
   nameFont.Free();
+  hintFont.Free();
 }

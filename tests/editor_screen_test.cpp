@@ -161,6 +161,17 @@ TEST_F(EditorScreenTest, OkSavesUnderTheTypedNameButTheNextSaveAsksAgain) {
   EXPECT_EQ(1, files);
 }
 
+TEST_F(EditorScreenTest, ARefusedNameIsExplainedInTheDialogUntilTheNextKey) {
+  ClickSave();
+  for (int i = 0; i < 8; ++i) Press(SDLK_BACKSPACE);
+  const std::vector<Uint32> empty = NameField();
+  ClickOk();
+  EXPECT_TRUE(editor.saveDialogOpen);
+  EXPECT_NE(empty, NameField()) << "OK on an empty name must say why nothing was saved";
+  Press(SDLK_BACKSPACE);
+  EXPECT_EQ(empty, NameField());
+}
+
 TEST_F(EditorScreenTest, AFailedSaveKeepsTheDialogUp) {
   boost::filesystem::create_directory("Levels/Custom/NewLevel.level");
   ClickSave();
