@@ -34,7 +34,8 @@ layer-test: test-fast
 
 asan-layer-test: asan-test
 	@$(CHECK_LAYER)
-	cd $(ASAN_BUILD) && LD_LIBRARY_PATH=$(SDL12_LAYER) ctest --output-on-failure -j $(JOBS) -LE no-sanitizer
+	cd $(ASAN_BUILD) && LD_LIBRARY_PATH=$(SDL12_LAYER) LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sdl12_layer_leaks.supp \
+	  ctest --output-on-failure -j $(JOBS) -LE no-sanitizer
 
 test: test-fast asan-test layer-test asan-layer-test
 

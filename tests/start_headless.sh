@@ -6,6 +6,7 @@
 # Usage: start_headless.sh <game folder> <folder holding libSDL-1.2.so.0>
 set -uo pipefail
 
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 game_dir="$1"
 sdl_dir="$2"
 wait_steps=300  # tenths of a second; the sanitizer build starts slowly
@@ -24,7 +25,8 @@ ln -s "$game_dir/gfx" gfx
 mkdir -p Levels/Custom
 cp "$game_dir"/Levels/*.level Levels/
 
-LD_LIBRARY_PATH="$sdl_dir" SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=no-such-driver "$game_dir/tumbo" &
+LSAN_OPTIONS="suppressions=$here/sdl12_layer_leaks.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}" \
+  LD_LIBRARY_PATH="$sdl_dir" SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=no-such-driver "$game_dir/tumbo" &
 game=$!
 for _ in $(seq "$wait_steps"); do
   grep -qx "Gamestate set to TitleScreen" log.txt 2>/dev/null && break
