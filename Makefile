@@ -7,7 +7,7 @@ SDL12_LAYER ?= /usr/lib/x86_64-linux-gnu/sdl12-compat
 # Without the layer in place the loader would quietly take the classic library instead.
 CHECK_LAYER = test -e $(SDL12_LAYER)/libSDL-1.2.so.0 || { echo "no SDL 1.2 layer in $(SDL12_LAYER)" >&2; exit 1; }
 
-.PHONY: setup build play test test-fast asan-test layer-test asan-layer-test art-sheet clean
+.PHONY: setup build play test test-fast asan-test layer-test asan-layer-test art-sheet bench clean
 
 setup:
 	@bash tools/setup.sh
@@ -38,6 +38,10 @@ asan-layer-test: asan-test
 	  ctest --output-on-failure -j $(JOBS) -LE no-sanitizer
 
 test: test-fast asan-test layer-test asan-layer-test
+
+# Speed and memory of what the game loads and does, measured where the game runs.
+bench: build
+	cd $(BUILD)/game && ../tumbo_sound_bench
 
 art-sheet: build
 	cmake --build $(BUILD) --target art-sheet
