@@ -2,16 +2,24 @@
 
 #include <cctype>
 
+#include "editor/editor_draw.h"
+#include "editor/editor_files.h"
 #include "editor/editor_model.h"
 #include "engine/engine.h"
+#include "engine/game_sounds.h"
 #include "engine/rect.h"
 #include "engine/state_manager.h"
 #include "input/input.h"
-#include "world/entity_names.h"
+#include "level/level_file.h"
+#include "level/object_types.h"
 #include "world/world.h"
 
 namespace {
 const int kNameFontSize = 22;
+// Small enough for the whole hint to fit the name field.
+const int kHintFontSize = 16;
+const int kHintY = 226;
+const char* const kNameHint = "Type a name: letters and spaces";
 const int kButtonSize = 20;
 const int kButtonRowY = 362;
 const int kNewButtonX = 498;
@@ -29,8 +37,6 @@ const int kHelpX = 120;
 const int kHelpY = 90;
 const int kLevelDialogX = 120;
 const int kLevelDialogY = 25;
-const char* const kCustomFolder = "Levels/Custom/";
-const char* const kLevelExtension = ".level";
 const char* const kDefaultName = "NewLevel";
 
 bool InMapView(int x, int y) { return 0 < x && x < kEditorViewSize && 0 < y && y < kEditorViewSize; }
@@ -71,7 +77,9 @@ void LevelEditor::Init() {
   helpButtonImage.Load("gfx/Editor/editor_help.png");
   helpImage.Load("gfx/Editor/help.png");
   nameFont.Load("gfx/Fonts/Editor font.ttf", kNameFontSize);
+  hintFont.Load("gfx/Fonts/Editor font.ttf", kHintFontSize);
   saveDialogOpen = false;
+  nameRefused = false;
   helpOpen = false;
   keyLatch = false;
   leftHeldFromDialog = false;
@@ -84,6 +92,7 @@ void LevelEditor::Init() {
   dialog.Reset();
   dialog.FillCustomLevels();
   hasPath = false;
+  PlayMusic(Piece::kTitle);
 }
 
 void LevelEditor::HandleEvents() {
@@ -129,6 +138,7 @@ bool LevelEditor::HandleButtons() {
     } else {
       saveDialogOpen = true;
       saveName = kDefaultName;
+      nameRefused = false;
     }
     return true;
   } else if (MouseOn(loadButton)) {
@@ -144,6 +154,10 @@ bool LevelEditor::HandleButtons() {
 void LevelEditor::HandleRightClick() {
   if (!mouseRightClicked || !InMapView(mouseX, mouseY) || entityNames.empty()) return;
   PlaceEntity(entityNames[selectedEntity], mouseX + world.cameraX, mouseY + world.cameraY);
+  // The press stays the current event until the next one arrives, and the poll would report it
+  // again every frame: a held click stacked copies that then act as one enemy. Turned into its
+  // release, one press places exactly one object.
+  inputEvent.type = SDL_MOUSEBUTTONUP;
 }
 
 void LevelEditor::HandleScrolling() {
@@ -173,6 +187,7 @@ void LevelEditor::HandlePaletteKeys() {
 
 void LevelEditor::HandleSaveDialog() {
   if (KeyDownEvent() && !keyLatch) {
+    nameRefused = false;
     TypeKey(inputEvent.key.keysym);
     MarkEventHandled();
     keyLatch = false;
@@ -180,10 +195,14 @@ void LevelEditor::HandleSaveDialog() {
   if (!mouseLeftDown) return;
   if (MouseOn(okButton)) {
     // The name is typed as letters and blanks only; checked again here since nothing else may
-    // ever reach the file name.
-    if (!IsSafeLevelName(saveName)) return;
+    // ever reach the file name. A refused name says why in the dialog instead of leaving the
+    // player to wonder why OK did nothing.
+    if (!IsSafeLevelName(saveName)) {
+      nameRefused = true;
+      return;
+    }
     // A save that failed keeps the dialog up, so the player sees the level is not on disk.
-    if (!SaveLevel(kCustomFolder + saveName + kLevelExtension)) return;
+    if (!SaveLevel(kCustomLevelFolder + saveName + kLevelExtension)) return;
     saveDialogOpen = false;
     leftHeldFromDialog = true;
   } else if (MouseOn(cancelButton)) {
@@ -227,6 +246,8 @@ void LevelEditor::Render() {
   if (saveDialogOpen) {
     saveDialogImage.Draw(kSaveDialogX, kSaveDialogY);
     nameFont.Draw(saveName, kNameX, kNameY, 255, 255, 255);
+    // A refused name is empty or blanks only, so the hint has the field to itself.
+    if (nameRefused) hintFont.Draw(kNameHint, kNameX, kHintY, 255, 200, 64);
   }
   if (helpOpen) helpImage.Draw(kHelpX, kHelpY);
   dialog.Draw();
@@ -242,4 +263,5 @@ void LevelEditor::Cleanup() {
   helpButtonImage.Free();
   helpImage.Free();
   nameFont.Free();
+  hintFont.Free();
 }

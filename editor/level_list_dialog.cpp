@@ -6,15 +6,16 @@
 
 #include "engine/engine.h"
 #include "engine/font.h"
+#include "engine/game_sounds.h"
 #include "engine/image.h"
 #include "engine/progress.h"
 #include "input/gamepad.h"
 #include "input/input.h"
+#include "level/level_file.h"
 
 namespace fs = boost::filesystem;
 
 namespace {
-const char* kCustomFolder = "Levels/Custom";
 const int kFontSize = 14;
 const int kButtonWidth = 40;
 const int kButtonHeight = 20;
@@ -52,10 +53,10 @@ std::vector<std::vector<std::string>> SplitIntoPages(const std::vector<std::stri
 std::vector<std::string> ListCustomFolder() {
   std::vector<std::string> entries;
   boost::system::error_code error;
-  const fs::path folder(kCustomFolder);
+  const fs::path folder(kCustomLevelFolder);
   if (!fs::is_directory(folder, error)) return entries;
   for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-    entries.push_back(std::string(kCustomFolder) + "/" + it->path().filename().string());
+    entries.push_back(kCustomLevelFolder + it->path().filename().string());
   }
   // The platform lists a folder in no useful order; sorted, a player finds the same level in the same place.
   std::sort(entries.begin(), entries.end());
@@ -132,28 +133,35 @@ bool LevelListDialog::OnLastPage() const {
 }
 
 void LevelListDialog::SelectUp() {
-  if (selection > 0) --selection;
+  if (selection <= 0) return;
+  --selection;
+  PlayEffect(Effect::kMenuMove);
 }
 
 void LevelListDialog::SelectDown() {
-  if (selection + 1 < static_cast<int>(CurrentPage().size())) ++selection;
+  if (selection + 1 >= static_cast<int>(CurrentPage().size())) return;
+  ++selection;
+  PlayEffect(Effect::kMenuMove);
 }
 
 void LevelListDialog::NextPage() {
   if (OnLastPage()) return;
   ++page;
   selection = 0;
+  PlayEffect(Effect::kMenuMove);
 }
 
 void LevelListDialog::PrevPage() {
   if (page <= 0) return;
   --page;
   selection = 0;
+  PlayEffect(Effect::kMenuMove);
 }
 
 void LevelListDialog::Choose() {
   const std::vector<std::string>& entries = CurrentPage();
   if (entries.empty()) return;
+  PlayEffect(Effect::kMenuChoose);
   open = false;
   chosen = true;
   chosenPath = entries[selection];

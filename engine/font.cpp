@@ -9,6 +9,11 @@ bool Font::Load(std::string path, int pointSize) {
     Log("Error: couldn't load " + path);
     return false;
   }
+  // Text is rendered solid, one bit per pixel, so the glyphs are hinted for that output. With the
+  // default hinting, FreeType's TrueType interpreter fits glyphs to the pixel grid only vertically,
+  // while each glyph still advances by a whole number of pixels: small DejaVu text then came out
+  // with uneven gaps ("Le ve ls/Tum bo"). Monochrome hinting fits them across as well.
+  TTF_SetFontHinting(opened, TTF_HINTING_MONO);
   if (font) TTF_CloseFont(font);
   font = opened;
   fileName = path;
@@ -16,17 +21,41 @@ bool Font::Load(std::string path, int pointSize) {
   return true;
 }
 
-void Font::Draw(std::string text, Sint16 x, Sint16 y, Uint8 r, Uint8 g, Uint8 b) {
-  if (text.empty() || !font || !screen) return;
-  SDL_Color colour = {r, g, b, 0};
+namespace {
+// Renders one line of solid text keyed on its background; null when there is nothing to draw.
+SDL_Surface* RenderKeyed(TTF_Font* font, const std::string& text, SDL_Color colour) {
+  if (text.empty() || !font || !screen) return nullptr;
   SDL_Surface* rendered = TTF_RenderText_Solid(font, text.c_str(), colour);
-  if (!rendered) return;
+  if (!rendered) return nullptr;
   // Solid text keeps its background at palette index 0, in the inverse of the text colour; keying
   // the entry nearest black would hide dark text (blue status text) and show a yellow box instead.
   SDL_SetColorKey(rendered, SDL_SRCCOLORKEY, 0);
+  return rendered;
+}
+
+void BlitAt(SDL_Surface* rendered, int x, int y) {
   SDL_Rect destination = MakeRect(x, y, 0, 0);
   SDL_BlitSurface(rendered, nullptr, screen, &destination);
+}
+}  // namespace
+
+void Font::Draw(std::string text, Sint16 x, Sint16 y, Uint8 r, Uint8 g, Uint8 b) {
+  SDL_Surface* rendered = RenderKeyed(font, text, SDL_Color{r, g, b, 0});
+  if (!rendered) return;
+  BlitAt(rendered, x, y);
   SDL_FreeSurface(rendered);
+}
+
+void Font::DrawOutlined(const std::string& text, Sint16 x, Sint16 y, SDL_Color fill, SDL_Color outline) {
+  SDL_Surface* ring = RenderKeyed(font, text, outline);
+  if (!ring) return;
+  for (int dy = -1; dy <= 1; ++dy) {
+    for (int dx = -1; dx <= 1; ++dx) {
+      if (dx != 0 || dy != 0) BlitAt(ring, x + dx, y + dy);
+    }
+  }
+  SDL_FreeSurface(ring);
+  Draw(text, x, y, fill.r, fill.g, fill.b);
 }
 
 void Font::Free() {

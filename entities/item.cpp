@@ -4,6 +4,11 @@
 #include "entities/player.h"
 #include "world/world.h"
 
+Item::Item(int x, int y, int width, int height, const char* typeName)
+    : GameObject(x, y, width, height, typeName, kFloats) {
+  world.itemCount += 1;
+}
+
 void Item::Update() {
   if (!active || !thePlayer) return;
   if (!RectsOverlap(thePlayer->Rect(), EntityRect())) return;
@@ -11,7 +16,9 @@ void Item::Update() {
   Apply();
   // A drink or jetpack refused while another power-up runs puts itself back; counting it would
   // add one "grabbed" item for every frame the hero stands on it, so only kept pickups count.
-  if (!active) world.itemsGrabbed += 1;
+  if (active) return;
+  world.itemsGrabbed += 1;
+  PlayEffect(GrabSound());
 }
 
 void Item::Draw() {
@@ -19,4 +26,4 @@ void Item::Draw() {
   Picture().Draw(x - world.cameraX, y - world.cameraY);
 }
 
-void Item::WriteLevelLine(std::ostream& out) { out << typeName << ' ' << x << ' ' << y << '\n'; }
+void Item::WriteLevelLine(std::ostream& out) { WriteRecord(out); }

@@ -1,6 +1,7 @@
 #include "screens/gamepad_setup.h"
 
 #include "engine/engine.h"
+#include "engine/game_sounds.h"
 #include "engine/state_manager.h"
 #include "input/input.h"
 
@@ -9,7 +10,6 @@ const int kScrollSpeed = 4;
 const int kFontSize = 18;
 const int kPromptX = 220;
 const int kPromptY = 30;
-const int kLabelCentreX = 320;
 const int kHalfCharWidth = 8;
 const int kLabelY = 240;
 const int kCancelX = 200;
@@ -67,6 +67,7 @@ void GamepadSetup::Init() {
     SignalStateChange("TitleScreen");
     return;
   }
+  PlayMusic(Piece::kTitle);
   background.Load("gfx/Backgrounds/Title/layer3.png", "gfx/Backgrounds/Title/layer2.png",
                   "gfx/Backgrounds/Title/layer1.png");
   const char* name = SDL_JoystickName(0);
@@ -100,6 +101,7 @@ void GamepadSetup::TakeInput(const PadSnapshot& pad) {
   GamepadBinding* binding = CaptureBinding(pad);
   if (!binding) return;
   newRecord.SetBinding(step, binding);
+  PlayEffect(Effect::kMenuChoose);
   ++step;
   waitCounter = 0;
 }
@@ -109,7 +111,7 @@ void GamepadSetup::Render() {
   background.Draw();
   font.Draw("Enter on Gamepad:", kPromptX, kPromptY, 255, 255, 255);
   const std::string& label = labels[step];
-  font.Draw(label, kLabelCentreX - kHalfCharWidth * static_cast<int>(label.size()), kLabelY, 255, 255, 255);
+  font.Draw(label, kScreenMiddleX - kHalfCharWidth * static_cast<int>(label.size()), kLabelY, 255, 255, 255);
   font.Draw("Press Esc to cancel", kCancelX, kCancelY, 255, 255, 255);
   FlipScreen();
 }

@@ -1,12 +1,17 @@
 #include "screens/level_screen.h"
 
+#include "editor/editor_themes.h"
 #include "engine/engine.h"
+#include "engine/game_sounds.h"
 #include "engine/progress.h"
 #include "engine/state_manager.h"
+#include "entities/level_timer.h"
+#include "entities/player_tuning.h"
 #include "entities/registry.h"
 #include "input/gamepad.h"
 #include "input/input.h"
-#include "screens/level_timer.h"
+#include "level/level_reader.h"
+#include "world/camera.h"
 #include "world/world.h"
 
 namespace {
@@ -17,8 +22,10 @@ const int kTitleFontSize = 30;
 const int kTextFontSize = 20;
 const int kPauseX = 195;
 const int kPauseY = 190;
-const int kCentreX = 320;
 const int kCharacterWidth = 20;
+
+// The worlds' pieces follow the themes' order.
+static_assert(kThemeCount == kWorldPieceCount, "one piece of music for each world");
 
 bool StartHeld() { return IsKeyDown(SDLK_RETURN) || PadStart(); }
 
@@ -37,12 +44,17 @@ void LevelScreen::Init() {
   paused = false;
   pauseKeyHeld = false;
   pauseImage.Load("gfx/pause.png");
+  // Keyed, unlike the panel: the pause picture is a frame whose see-through middle keeps the hero
+  // in sight, where a solid panel hid him mid-jump.
+  pauseImage.SetColorKey(255, 0, 255);
   panelImage.Load("gfx/level_screen.png");
   titleFont.Load("gfx/Fonts/Tumbo font.ttf", kTitleFontSize);
   textFont.Load("gfx/Fonts/Tumbo font.ttf", kTextFontSize);
   showingTitleCard = true;
   titleCardFrames = 0;
   showingResults = false;
+  // A level of the world already playing (the next one, or this one again) keeps its piece going.
+  PlayMusic(WorldPiece(ThemeWithLayers(world.background.paths)));
 }
 
 void LevelScreen::CentreCamera() {
@@ -64,13 +76,9 @@ void LevelScreen::HandleEvents() {
 
 // A held key toggles only once: the toggle waits for the key to be let go first.
 bool LevelScreen::PauseToggled() {
-  if (!StartHeld()) {
-    pauseKeyHeld = false;
-    return false;
-  }
-  if (pauseKeyHeld) return false;
+  if (!FreshPress(StartHeld(), pauseKeyHeld)) return false;
   paused = !paused;
-  pauseKeyHeld = true;
+  PlayEffect(Effect::kPause);
   return true;
 }
 
@@ -99,14 +107,29 @@ void LevelScreen::SteerPlayer() {
 }
 
 void LevelScreen::Logic() {
+  HoldMusic(paused);
+  UpdateJetpackSound();
   if (paused) return;
   if (showingResults) {
     ResultsLogic();
   } else if (showingTitleCard) {
     if (++titleCardFrames >= kTitleCardFrames) showingTitleCard = false;
   } else {
+    const bool wasDead = player.dead;
+    const int killsBefore = world.enemiesKilled;
     PlayLogic();
+    // Watched here, where every way of dying and of killing has been taken: spikes, sludge,
+    // pits, blows and the boss kill the hero; stomps, shells and the tank count kills.
+    if (player.dead && !wasDead) PlayEffect(Effect::kDeath);
+    if (world.enemiesKilled > killsBefore) PlayEffect(Effect::kStomp);
   }
+}
+
+// The jetpack hisses from its launch until the hero lands, dies or runs out of fuel, or play stops
+// for the pause or the results.
+void LevelScreen::UpdateJetpackSound() {
+  const bool jetpackOn = player.effectActive && player.effectType == kJetpackEffect;
+  if (!jetpackOn || !player.airborne || player.dead || paused || showingResults) SetJetpackSound(false);
 }
 
 void LevelScreen::PlayLogic() {
@@ -165,7 +188,7 @@ void LevelScreen::DrawYellow(Font& font, const std::string& text, int x, int y) 
 }
 
 void LevelScreen::DrawCentred(const std::string& text, int y) {
-  DrawYellow(textFont, text, kCentreX - static_cast<int>(text.size()) * kCharacterWidth / 2, y);
+  DrawYellow(textFont, text, kScreenMiddleX - static_cast<int>(text.size()) * kCharacterWidth / 2, y);
 }
 
 void LevelScreen::DrawLevelStatistics() {
@@ -176,6 +199,7 @@ void LevelScreen::DrawLevelStatistics() {
 }
 
 void LevelScreen::Cleanup() {
+  SetJetpackSound(false);
   pauseImage.Free();
   panelImage.Free();
   titleFont.Free();

@@ -5,13 +5,16 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <vector>
 
+#include "editor/editor_draw.h"
+#include "editor/editor_themes.h"
 #include "engine/engine.h"
 #include "engine/image.h"
 #include "entities/game_object.h"
 #include "input/input.h"
+#include "level/object_types.h"
 #include "support/headless.h"
-#include "world/entity_names.h"
 #include "world/world.h"
 
 namespace {
@@ -97,6 +100,16 @@ TEST_F(EditorModelTest, GroundedObjectsFallOntoAnyTileAndStayPutAboveNothing) {
   EXPECT_EQ("UFRO 128 64 0\n", RecordOf(editorEntities[2]));
 }
 
+TEST_F(EditorModelTest, ThePaletteHoldsEveryTypeOnceInItsOrderAndDeleteIsNoType) {
+  EXPECT_EQ(entityNames, (std::vector<std::string>{"CircleMan", "Money", "OneUp", "DrVim", "EnergyDrink", "JetPack",
+                                                   "UFRO", "SmallBlorp", "MediumBlorp", "LargeBlorp", "Smashy",
+                                                   "Pirate", "Delete", "Tank", "RobotGuard", "MissileBot", "Overlord",
+                                                   "Soldier", "Ninja", "Bomber", "Baron", "Flag"}));
+  EXPECT_FALSE(IsEntityName("Delete"));
+  EXPECT_FALSE(IsEntityName("circleman"));
+  EXPECT_FALSE(IsEntityName(""));
+}
+
 TEST_F(EditorModelTest, EveryPaletteObjectIsBuiltWithItsPlacementDefaults) {
   const std::map<std::string, std::string> extras = {
       {"CircleMan", " 1"}, {"UFRO", " 0"},  {"SmallBlorp", " 0"}, {"MediumBlorp", " 0"}, {"LargeBlorp", " 0"},
@@ -157,13 +170,14 @@ TEST_F(EditorModelTest, ScrollingStopsAtTheGridEdgesAndTheBackgroundStopsWithIt)
 
 namespace {
 Uint32 PixelAt(SDL_Surface* surface, int x, int y) {
-  return static_cast<Uint32*>(surface->pixels)[y * surface->pitch / 4 + x];
+  return CheckedPixel(surface, x, y);
 }
 }  // namespace
 
 TEST_F(EditorModelTest, WaterIsDrawnHalfSeeThroughAndItsKeyColourNotAtAll) {
   StartHeadless();
   EnterGameDir();
+  FreeThemes();  // no theme background: under the water lies only the backdrop
   ASSERT_TRUE(LoadEditorGraphics());
   Image backdrop;
   Image water;

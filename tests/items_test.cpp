@@ -8,9 +8,9 @@
 #include "entities/items.h"
 #include "entities/player.h"
 #include "entities/registry.h"
+#include "level/object_types.h"
 #include "support/headless.h"
 #include "support/level_records.h"
-#include "world/entity_factory.h"
 #include "world/world.h"
 
 namespace {
@@ -33,7 +33,7 @@ class ItemsTest : public testing::Test {
   }
 };
 
-Uint32 ScreenPixel(int x, int y) { return static_cast<Uint32*>(screen->pixels)[y * screen->pitch / 4 + x]; }
+Uint32 ScreenPixel(int x, int y) { return CheckedScreenPixel(x, y); }
 }  // namespace
 
 TEST_F(ItemsTest, MoneyCountsUpToNineHundredNinetyNine) {

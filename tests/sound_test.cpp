@@ -4,6 +4,8 @@
 
 #include <cstdint>
 #include <fstream>
+#include <sstream>
+#include <vector>
 
 #include "engine/log.h"
 #include "engine/sound.h"
@@ -31,6 +33,27 @@ void WriteWav(const std::string& path) {
   for (uint32_t i = 0; i < samples; ++i) out.put(static_cast<char>(i % 2 ? 200 : 56));
 }
 
+// One line of tools/sound/manifest.txt: a file the build makes, what plays it, its samples.
+struct SoundAsset {
+  std::string path;
+  std::string kind;  // effect, loop or music
+  Uint32 frames = 0;
+};
+
+std::vector<SoundAsset> ReadSoundManifest() {
+  std::vector<SoundAsset> assets;
+  std::ifstream file(std::string(TUMBO_SOURCE_DIR) + "/tools/sound/manifest.txt");
+  std::string line;
+  while (std::getline(file, line)) {
+    if (line.empty() || line[0] == '#') continue;
+    // Sound paths have no spaces (the generator refuses them), so fields split on white space.
+    std::istringstream fields(line);
+    SoundAsset asset;
+    if (fields >> asset.path >> asset.kind >> asset.frames) assets.push_back(asset);
+  }
+  return assets;
+}
+
 class SoundTest : public testing::Test {
  protected:
   void SetUp() override {
@@ -41,7 +64,8 @@ class SoundTest : public testing::Test {
   }
   void TearDown() override {
     ReleaseSound();
-    SDL_Quit();
+    // Only the audio part: other tests keep their screen.
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
   }
 };
 }  // namespace
@@ -66,6 +90,27 @@ TEST_F(SoundTest, AnEffectTakesAFreeChannelThenKeepsItsOwn) {
   const std::string log = ReadFile("log.txt");
   EXPECT_NE(log.find("Loaded beep.wav\n"), std::string::npos);
   EXPECT_NE(log.find("Freed beep.wav\n"), std::string::npos);
+}
+
+// Once an effect has ended, its channel is free for others: the music may take it, and the effect
+// played again must then find another channel rather than cut the music off.
+TEST_F(SoundTest, AnEffectPlayedAgainLeavesAloneWhatTookItsChannelMeanwhile) {
+  ASSERT_TRUE(InitSound(100));
+  Sound effect;
+  Music music;
+  ASSERT_TRUE(effect.Load("beep.wav"));
+  ASSERT_TRUE(music.Load("beep.wav"));
+  effect.Play();
+  SDL_LockAudio();
+  soundSystem->channels[effect.channel] = SoundChannel{};  // as the mixer leaves an ended sound
+  SDL_UnlockAudio();
+  music.Play();
+  ASSERT_EQ(music.channel, effect.channel);
+  effect.Play();
+  EXPECT_NE(effect.channel, music.channel);
+  EXPECT_EQ(soundSystem->channels[music.channel].sample, music.sound);
+  effect.Free();
+  music.Free();
 }
 
 TEST_F(SoundTest, MusicLoopsAndStopPausesAndRewindsIt) {
@@ -100,4 +145,36 @@ TEST_F(SoundTest, MissingFilesAreLoggedAndSilenceIsNoFailure) {
   setenv("SDL_AUDIODRIVER", "dummy", 1);
   CloseLog();
   EXPECT_NE(ReadFile("log.txt").find("Error: Couldn't load missing.wav\n"), std::string::npos);
+}
+
+// The generated sounds against tools/sound/manifest.txt: each is there, in the mixer's own rate
+// (mono 16-bit, so nothing is resampled at load), as long as listed, and loads and frees through
+// the class that will play it, with the usual log lines.
+TEST_F(SoundTest, EveryGeneratedSoundLoadsThroughItsClass) {
+  ASSERT_TRUE(InitSound(100));
+  const std::vector<SoundAsset> assets = ReadSoundManifest();
+  ASSERT_GE(assets.size(), 29u) << "tools/sound/manifest.txt missing or truncated";
+  for (const SoundAsset& asset : assets) {
+    SCOPED_TRACE(asset.path);
+    SDL_AudioSpec spec;
+    Uint8* raw = nullptr;
+    Uint32 length = 0;
+    ASSERT_TRUE(SDL_LoadWAV(asset.path.c_str(), &spec, &raw, &length)) << SDL_GetError();
+    SDL_FreeWAV(raw);
+    EXPECT_EQ(spec.freq, 22050);
+    EXPECT_EQ(spec.format, AUDIO_S16LSB);
+    EXPECT_EQ(spec.channels, 1);
+    EXPECT_EQ(length, asset.frames * 2);
+    Sound effect;
+    Music music;
+    Sound& sound = asset.kind == "effect" ? effect : music;
+    EXPECT_TRUE(sound.Load(asset.path));
+    sound.Free();
+  }
+  CloseLog();
+  const std::string log = ReadFile("log.txt");
+  for (const SoundAsset& asset : assets) {
+    EXPECT_NE(log.find("Loaded " + asset.path + "\n"), std::string::npos) << asset.path;
+    EXPECT_NE(log.find("Freed " + asset.path + "\n"), std::string::npos) << asset.path;
+  }
 }

@@ -2,10 +2,10 @@
 
 #include "engine/engine.h"
 #include "entities/hero_graphics.h"
+#include "entities/level_timer.h"
 #include "entities/player.h"
-#include "entities/status_display.h"
+#include "entities/player_status_display.h"
 #include "hero_test_pixels.h"
-#include "screens/level_timer.h"
 #include "support/headless.h"
 
 namespace {
@@ -79,19 +79,23 @@ TEST_F(StatusDrawTest, OneHeartIsDrawnPerPointOfHealth) {
   EXPECT_FALSE(HeartAt(0));
 }
 
-TEST_F(StatusDrawTest, TheTextIsBlueOnTheSceneWithoutABox) {
+TEST_F(StatusDrawTest, TheTextIsBlueInAWhiteRingOnTheSceneWithoutABox) {
   hero.health = 0;
   Draw();
   int blue = 0;
+  int white = 0;
   int other = 0;
   for (Uint32 pixel : Region(0, 0, 48, 20)) {
     if (pixel == SDL_MapRGB(screen->format, 0, 0, 255)) {
       ++blue;
+    } else if (pixel == SDL_MapRGB(screen->format, 255, 255, 255)) {
+      ++white;
     } else if (pixel != SDL_MapRGB(screen->format, 0, 0, 0)) {
       ++other;
     }
   }
   EXPECT_GT(blue, 20);
+  EXPECT_GT(white, blue / 2);
   EXPECT_EQ(0, other);
 }
 
@@ -110,6 +114,7 @@ TEST_F(StatusDrawTest, ThePowerUpShowsItsIconAndABarAsWideAsWhatIsLeft) {
   hero.effectElapsed = 900;
   Draw();
   EXPECT_TRUE(BarPixelAt(9));
-  EXPECT_TRUE(RegionBlank(kBarX + 10, kBarY, 40, 2));
+  // Up to the ring of the time text, which starts a pixel before x 580.
+  EXPECT_TRUE(RegionBlank(kBarX + 10, kBarY, 39, 2));
 }
 }  // namespace

@@ -10,10 +10,10 @@
 #include "engine/engine.h"
 #include "entities/player.h"
 #include "entities/registry.h"
+#include "level/object_types.h"
 #include "support/enemy_test_world.h"
 #include "support/headless.h"
 #include "support/level_records.h"
-#include "world/entity_factory.h"
 #include "world/tile.h"
 #include "world/tile_images.h"
 #include "world/world.h"
@@ -170,7 +170,7 @@ TEST_F(TumboWorldTest, AKilledCircleManIsStillDrawn) {
   walker.Draw();
   int drawn = 0;
   for (int y = 50; y < 75; ++y) {
-    for (int x = 50; x < 75; ++x) drawn += static_cast<Uint32*>(screen->pixels)[y * screen->pitch / 4 + x] != background;
+    for (int x = 50; x < 75; ++x) drawn += CheckedScreenPixel(x, y) != background;
   }
   EXPECT_GT(drawn, 0);
   FreeTumboWorldGraphics();
@@ -351,6 +351,8 @@ TEST_F(TumboWorldTest, GraphicsFailOnlyForAMissingTilePicture) {
   EXPECT_TRUE(grassImage.IsLoaded());
 
   fs::copy_file(source / "Tiles/TumboWorld/brick.png", art / "Tiles/TumboWorld/brick.png");
+  EXPECT_FALSE(LoadTumboWorldGraphics()) << "no earth picture for stacked grass";
+  fs::copy_file(source / "Tiles/TumboWorld/earth.png", art / "Tiles/TumboWorld/earth.png");
   EXPECT_TRUE(LoadTumboWorldGraphics()) << "missing frames only leave those frames blank";
   EXPECT_TRUE(brickImage.IsLoaded());
   EXPECT_FALSE(ufroFrames[0].IsLoaded());

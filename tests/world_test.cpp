@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "engine/engine.h"
+#include "hero_test_pixels.h"
 #include "support/headless.h"
+#include "world/camera.h"
 #include "world/special_graphics.h"
 #include "world/tile_images.h"
 #include "world/tiles.h"
@@ -119,7 +121,9 @@ TEST_F(WorldTest, ActiveTilesAreUpdatedAndResetInListOrder) {
 
 TEST_F(WorldTest, ScrollingStopsAtTheLevelEdgesWithoutMovingTheBackground) {
   SizeGrid(40, 20);
-  const double start = world.background.offsets[0];
+  // Away from where the layer wraps round, whatever scrolled it before.
+  const double start = 100;
+  world.background.offsets[0] = start;
   world.cameraX = 630;
   ScrollRight(10);
   EXPECT_EQ(world.cameraX, 640);
@@ -181,8 +185,7 @@ TEST_F(WorldTest, DrawingVisitsOnlyTheWindowAroundTheCameraInTheRightPass) {
 
 namespace {
 Uint32 PixelAt(int x, int y) {
-  const Uint32* pixels = static_cast<const Uint32*>(screen->pixels);
-  return pixels[y * (screen->pitch / 4) + x] & 0x00FFFFFF;
+  return CheckedScreenPixel(x, y) & 0x00FFFFFF;
 }
 }  // namespace
 
@@ -205,4 +208,38 @@ TEST_F(WorldTest, WaterAndSludgeAreDrawnInTheFrontPassOnly) {
   EXPECT_NE(PixelAt(96 + 16, 32 + 16), 0u);
   FreeSpecialGraphics();
   grassImage.Free();
+}
+
+namespace {
+// The middle column of the cell on screen matches the picture (the camera is at 0, 0).
+bool CellShows(int col, int row, Image& picture) {
+  for (int y = 0; y < kTileSize; ++y) {
+    const int x = kTileSize / 2;
+    if (PixelAt(screen, col * kTileSize + x, row * kTileSize + y) != PixelAt(picture.surface, x, y)) return false;
+  }
+  return true;
+}
+}  // namespace
+
+TEST_F(WorldTest, StackedGroundShowsItsSurfaceOnlyWhereNoGroundOfItsKindIsAbove) {
+  StartHeadless();
+  EnterGameDir();
+  ASSERT_TRUE(grassImage.Load("gfx/Tiles/TumboWorld/grass.png"));
+  ASSERT_TRUE(earthImage.Load("gfx/Tiles/TumboWorld/earth.png"));
+  ASSERT_TRUE(brickImage.Load("gfx/Tiles/TumboWorld/brick.png"));
+  SizeGrid(21, 16);
+  for (int row = 0; row < 16; ++row) {
+    for (int col = 0; col < 21; ++col) world.grid[row][col] = world.emptyTile;
+  }
+  for (int row = 0; row < 3; ++row) world.grid[row][1] = CreateTile(kCodeGrass, 1, row);
+  world.grid[4][3] = CreateTile(kCodeBrick, 3, 4);
+  world.grid[5][3] = CreateTile(kCodeGrass, 3, 5);
+  DrawWorldBack();
+  EXPECT_TRUE(CellShows(1, 0, grassImage)) << "the top row of the level has open sky above";
+  EXPECT_TRUE(CellShows(1, 1, earthImage));
+  EXPECT_TRUE(CellShows(1, 2, earthImage));
+  EXPECT_TRUE(CellShows(3, 5, grassImage)) << "ground of another kind above";
+  grassImage.Free();
+  earthImage.Free();
+  brickImage.Free();
 }

@@ -13,3 +13,8 @@ Image bombTrapImages[9];
 Image steelImages[4];
 Image conveyorImages[2][2];
 Image dirtImages[2];
+Image earthImage;
+Image jellyInnerImage;
+Image hullImage;
+Image steelInnerImage;
+Image deepDirtImage;

@@ -1,7 +1,9 @@
 #include "world/tiles.h"
 
 #include <cstdlib>
+#include <typeinfo>
 
+#include "engine/game_sounds.h"
 #include "world/tile_images.h"
 #include "world/world.h"
 
@@ -18,6 +20,18 @@ void DrawTileImage(Image& picture, int worldX, int worldY) {
   picture.Draw(static_cast<Sint16>(worldX - world.cameraX), static_cast<Sint16>(worldY - world.cameraY));
 }
 
+bool SameKindAbove(Tile& tile, int worldX, int worldY) {
+  Tile& above = *GetTile(worldX / kTileSize, worldY / kTileSize - 1);
+  return typeid(above) == typeid(tile);
+}
+
+// A departure from one picture per tile kind: drawn alone, every cell of a stack repeated its
+// surface, so a cliff of grass showed a lawn on each row. Only the picture changes: what is solid,
+// and so the game itself, stays as the level says.
+void DrawGroundImage(Tile& tile, Image& surface, Image& inner, int worldX, int worldY) {
+  DrawTileImage(SameKindAbove(tile, worldX, worldY) ? inner : surface, worldX, worldY);
+}
+
 void StartDeathFall(PlayerLink& link) {
   *link.dead = true;
   *link.airborne = true;
@@ -32,13 +46,22 @@ Tile* SharedEmptyTile() {
   return &shared;
 }
 
-PlainTile::PlainTile(Image* picture, bool isSolid) : picture(picture) { solid = isSolid; }
+PlainTile::PlainTile(Image* picture, bool isSolid, Image* innerPicture) : picture(picture), innerPicture(innerPicture) {
+  solid = isSolid;
+}
 
-void PlainTile::Draw(int worldX, int worldY) { DrawTileImage(*picture, worldX, worldY); }
+void PlainTile::Draw(int worldX, int worldY) {
+  if (innerPicture) {
+    DrawGroundImage(*this, *picture, *innerPicture, worldX, worldY);
+  } else {
+    DrawTileImage(*picture, worldX, worldY);
+  }
+}
 
-GrassTile::GrassTile() : PlainTile(&grassImage, true) {}
+GrassTile::GrassTile() : PlainTile(&grassImage, true, &earthImage) {}
+// Bricks are laid in a pattern that already stacks.
 BrickTile::BrickTile() : PlainTile(&brickImage, true) {}
-ShipFloorTile::ShipFloorTile() : PlainTile(&shipFloorImage, true) {}
+ShipFloorTile::ShipFloorTile() : PlainTile(&shipFloorImage, true, &hullImage) {}
 
 void SpikesTile::Touch(PlayerLink& link) { StartDeathFall(link); }
 
@@ -55,6 +78,7 @@ void SpringTile::Touch(PlayerLink& link) {
   *link.airborne = true;
   *link.vy = kSpringLaunchSpeed;
   springing = true;
+  PlayEffect(Effect::kSpring);
 }
 
 // The spring is not an active tile, so its drawing is the only per-frame call it gets: the
@@ -71,6 +95,7 @@ CheckpointTile::CheckpointTile(int worldX, int worldY) : x(worldX), y(worldY) {}
 
 // Appended on every touch, not once: the hero's respawn picks from the whole list.
 void CheckpointTile::Touch(PlayerLink& link) {
+  if (!on) PlayEffect(Effect::kCheckpoint);
   on = true;
   link.checkpoints->emplace_back(x, y);
 }
@@ -79,7 +104,9 @@ void CheckpointTile::Draw(int worldX, int worldY) { DrawTileImage(checkpointImag
 
 JellyTile::JellyTile() : variant(rand() % kJellyLooks) { solid = true; }
 
-void JellyTile::Draw(int worldX, int worldY) { DrawTileImage(jellyImages[variant], worldX, worldY); }
+void JellyTile::Draw(int worldX, int worldY) {
+  DrawGroundImage(*this, jellyImages[variant], jellyInnerImage, worldX, worldY);
+}
 
 SludgeTile::SludgeTile(int worldX, int worldY) : x(worldX), y(worldY) { foreground = 1; }
 
@@ -93,10 +120,15 @@ void SludgeTile::Draw(int worldX, int worldY) { DrawTileImage(sludgeImage, world
 
 SteelTile::SteelTile() : variant(rand() % kSteelLooks) { solid = true; }
 
-void SteelTile::Draw(int worldX, int worldY) { DrawTileImage(steelImages[variant], worldX, worldY); }
+void SteelTile::Draw(int worldX, int worldY) {
+  DrawGroundImage(*this, steelImages[variant], steelInnerImage, worldX, worldY);
+}
 
 DirtTile::DirtTile(int look) : variant(look) { solid = true; }
 
-void DirtTile::Draw(int worldX, int worldY) { DrawTileImage(dirtImages[variant], worldX, worldY); }
+// Both dirt looks are one kind of ground: either one under the other shows the deep dirt.
+void DirtTile::Draw(int worldX, int worldY) {
+  DrawGroundImage(*this, dirtImages[variant], deepDirtImage, worldX, worldY);
+}
 
 void StartTile::Draw(int, int) {}

@@ -34,14 +34,16 @@ class EmptyTile : public Tile {
 // The one EmptyTile of the program; it is never deleted, so no lookup can see a released one.
 Tile* SharedEmptyTile();
 
-// A tile drawn with one fixed picture: grass, brick and ship floor.
+// A tile drawn with one fixed picture: grass, brick and ship floor. Ground that stacks has a second,
+// inner picture for cells under ground of its own kind.
 class PlainTile : public Tile {
  public:
-  explicit PlainTile(Image* picture, bool isSolid);
+  PlainTile(Image* picture, bool isSolid, Image* innerPicture = nullptr);
   void Draw(int worldX, int worldY) override;
 
  private:
   Image* picture;
+  Image* innerPicture;
 };
 
 class GrassTile : public PlainTile {
@@ -169,6 +171,12 @@ class StartTile : public Tile {
 
 // Blits a tile picture at its world position minus the camera.
 void DrawTileImage(Image& picture, int worldX, int worldY);
+
+// True when the cell above the one at (worldX, worldY) holds a tile of the same kind as this one.
+bool SameKindAbove(Tile& tile, int worldX, int worldY);
+
+// Ground draws its surface picture under open sky and its inner picture under ground of its own kind.
+void DrawGroundImage(Tile& tile, Image& surface, Image& inner, int worldX, int worldY);
 
 // What spikes and deep sludge do to the hero: he starts his death fall.
 void StartDeathFall(PlayerLink& link);

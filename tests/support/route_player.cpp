@@ -8,11 +8,11 @@
 #include <ostream>
 #include <sstream>
 
+#include "app/startup_loading.h"
 #include "engine/progress.h"
-#include "engine/startup_loading.h"
 #include "entities/item.h"
+#include "entities/level_timer.h"
 #include "entities/registry.h"
-#include "screens/level_timer.h"
 #include "screens/play_level.h"
 #include "support/headless.h"
 #include "world/tiles.h"
@@ -28,15 +28,12 @@ long long fakeNow = 0;
 
 long long FakeClock() { return fakeNow; }
 
-void SetUpOnce() {
-  static bool done = false;
-  if (done) return;
-  done = true;
+// Each run sets up its own screen, game folder, progress and art, whatever ran before it in the
+// process, and Finish frees the art again, so no test after it finds pictures it did not load.
+void SetUpRun() {
   StartHeadless();
   EnterGameDir();
   LoadAllGraphics();
-  // Freed at exit as the game does, so the leak checker sees only real leaks.
-  std::atexit(FreeAllGraphics);
   InitStoryAndSave();
 }
 
@@ -230,7 +227,7 @@ RouteKeys KeysAt(const Route& route, int frame) {
 }
 
 void RouteRun::Start(int story) {
-  SetUpOnce();
+  SetUpRun();
   std::srand(kRouteSeed);
   fakeNow = 0;
   SetLevelClock(FakeClock);
@@ -299,6 +296,7 @@ void RouteRun::Finish() {
   started = false;
   HoldKeys(RouteKeys());
   playScreen.Cleanup();
+  FreeAllGraphics();
   world.levelComplete = false;
   SetLevelClock(nullptr);
 }

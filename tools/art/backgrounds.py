@@ -4,6 +4,12 @@ Every layer is 640 wide and repeats side by side, so anything that crosses
 the right edge is drawn again at the left (kit.paste_wrapped, wrap_x masks,
 sines with whole periods). The farthest layer is opaque and hazy; nearer
 layers are keyed, stronger in colour and outline, and leave the sky open.
+
+A layer as wide as the screen shows all of itself at every moment, so each
+thing in it is cut by the screen's side whenever it passes there, and its
+two halves then show at both sides at once. Skies therefore hold no
+one-of-a-kind body (a sun, a big planet): only things that come in numbers,
+like clouds, stars and tiny moons, or bands that run across the whole width.
 """
 import math
 
@@ -92,18 +98,25 @@ def haze(img, colour, strength):
     img.alpha_composite(veil)
 
 
-def disc(img, cx, cy, r, colour, glow=None, outline=None, shadow=0):
-    d = ImageDraw.Draw(img)
-    if glow:
-        for k, a in ((int(r * 1.8), 40), (int(r * 1.4), 70)):
-            layer = kit.canvas(W, H)
-            ImageDraw.Draw(layer).ellipse((cx - k, cy - k, cx + k, cy + k), fill=rgba(glow, a))
-            img.alpha_composite(layer)
-    if outline is None:
-        d.ellipse((cx - r, cy - r, cx + r, cy + r), fill=rgba(colour))
-    else:
-        kit.shaded_ellipse(img, (cx - r, cy - r, cx + r, cy + r), colour, outline=outline,
-                           width=2, shadow=shadow, highlight=2)
+def moon(img, cx, cy, r, colour):
+    """A small moon: there are several, so a cut one at the screen's side
+    passes for one more coming into view."""
+    kit.shaded_ellipse(img, (cx - r, cy - r, cx + r, cy + r), colour, outline=darker(colour, 0.5),
+                       width=1, shadow=max(1, r // 3), highlight=1)
+
+
+def aurora(img, seed, base_y, amplitude, colour, length, strength=90):
+    """A glowing ribbon across the whole sky: a wavy top edge (whole periods,
+    so it joins itself) with light streaming down from it and fading out."""
+    profile = kit.periodic_profile(W, seed, base_y, [(1, amplitude), (3, amplitude / 3)])
+    veil = kit.canvas(W, H)
+    px = veil.load()
+    for x, top in enumerate(profile):
+        for k in range(length):
+            y = top + k
+            if 0 <= y < H:
+                px[x, y] = rgba(colour, int(strength * (1 - k / length) ** 1.5))
+    img.alpha_composite(veil)
 
 
 def stripes_texture(base, period):
@@ -123,8 +136,8 @@ TW_SKY_TOP, TW_SKY_LOW = (96, 170, 245), (200, 236, 255)
 
 def tumbo_far(w, h):
     img = sky([(0, TW_SKY_TOP), (0.75, TW_SKY_LOW), (1, (220, 244, 255))])
-    disc(img, 500, 90, 38, (255, 236, 120), glow=(255, 250, 200))
-    for i, (x, y, s) in enumerate(((80, 120, 1.0), (300, 70, 0.7), (440, 170, 0.8), (610, 60, 0.6))):
+    clouds = ((80, 120, 1.0), (210, 40, 0.55), (300, 80, 0.7), (440, 170, 0.8), (520, 60, 0.5), (610, 110, 0.6))
+    for i, (x, y, s) in enumerate(clouds):
         kit.paste_wrapped(img, cloud(f"tw-cloud-{i}", s, (250, 252, 255), (170, 200, 235)), x, y)
     hills(img, "tw-far-hills", 300, [(2, 30), (5, 12)], (130, 190, 200), width=0, shadow=8,
           highlight=0, outline=None)
@@ -176,13 +189,12 @@ def blorp_far(w, h):
     # Light at the top: the status display writes dark blue text there.
     img = sky([(0, BL_TOP), (0.55, (236, 140, 210)), (1, BL_LOW)])
     stars(img, "bl-stars", 40, (0, 120, W - 1, 260), [(255, 255, 255)])
-    disc(img, 150, 110, 60, (190, 120, 240), glow=(255, 230, 250), outline=(110, 60, 150), shadow=14)
-    d = ImageDraw.Draw(img)
-    # Rings and craters make the big moon read as a planet.
-    d.arc((60, 90, 240, 130), 160, 380, fill=(255, 230, 250, 255), width=3)
-    for (x, y, s) in ((130, 80, 10), (170, 130, 14), (115, 125, 7)):
-        d.ellipse((x, y, x + s, y + s), fill=(160, 100, 220, 255))
-    disc(img, 470, 60, 16, (120, 200, 230), outline=(60, 100, 140), shadow=4)
+    # Glowing ribbons in the alien sky, and a scatter of small moons.
+    aurora(img, "bl-aurora-1", 150, 26, (150, 255, 220), 70)
+    aurora(img, "bl-aurora-2", 200, 18, (255, 250, 255), 50)
+    for i, (x, y, r, c) in enumerate(((70, 70, 7, (120, 200, 230)), (250, 110, 5, (250, 220, 120)),
+                                      (400, 50, 8, (190, 150, 250)), (560, 120, 5, (150, 230, 180)))):
+        moon(img, x, y, r, c)
     hills(img, "bl-far-hills", 320, [(3, 34), (5, 14)], (150, 80, 170), width=0, shadow=10,
           highlight=0, outline=None)
     haze(img, (240, 160, 215), 0.12)
@@ -258,17 +270,17 @@ SP_HULL = (56, 60, 84)
 def space_far(w, h):
     img = sky([(0, (6, 6, 20)), (0.6, (20, 18, 50)), (1, (40, 24, 70))])
     stars(img, "sp-stars", 260, (0, 0, W - 1, H - 1), [(255, 255, 255), (180, 200, 255), (255, 230, 180)])
-    # A nebula smear and a ringed planet seen through the portholes.
+    # Nebula smears and far planets seen through the portholes.
     r = kit.rng("sp-nebula")
     for i in range(26):
         s = r.randint(40, 90)
         puff = kit.canvas(2 * s, s)
         ImageDraw.Draw(puff).ellipse((0, 0, 2 * s - 1, s - 1), fill=(150, 70, 190, 22))
         kit.paste_wrapped(img, puff, r.randrange(W) - s, 200 + int(50 * math.sin(r.random() * 6.28)) - s // 2)
-    disc(img, 420, 300, 70, (220, 130, 80), outline=(90, 40, 30), shadow=18)
-    d = ImageDraw.Draw(img)
-    d.arc((320, 280, 520, 320), 170, 370, fill=(250, 220, 160, 255), width=4)
-    d.line([(380, 260), (460, 258)], fill=(240, 160, 110, 255), width=6)
+    aurora(img, "sp-band", 250, 40, (120, 90, 220), 120, strength=60)
+    for x, y, r_, c in ((60, 200, 7, (220, 130, 80)), (230, 300, 5, (120, 200, 230)),
+                        (390, 190, 8, (200, 170, 240)), (540, 280, 6, (240, 200, 120))):
+        moon(img, x, y, r_, c)
     return img
 
 
@@ -382,8 +394,7 @@ def skyline(img, seed, base_y, count, colour, max_h, width=(30, 70), windows=Non
 def robot_far(w, h):
     # A pale steel sky: the status display writes dark blue text over its top.
     img = sky([(0, RC_TOP), (0.65, (186, 206, 230)), (1, RC_LOW)])
-    disc(img, 140, 100, 34, (250, 250, 236), glow=(255, 255, 240))
-    for i, (x, y, s) in enumerate(((300, 80, 0.8), (520, 130, 0.6))):
+    for i, (x, y, s) in enumerate(((60, 60, 0.7), (300, 80, 0.8), (520, 130, 0.6))):
         kit.paste_wrapped(img, cloud(f"rc-cloud-{i}", s, (236, 242, 250), (150, 170, 200)), x, y)
     skyline(img, "rc-far", 360, 16, (158, 178, 204), 200)
     haze(img, RC_LOW, 0.15)
@@ -424,11 +435,11 @@ def robot_near(w, h):
 # ---------------------------------------------------------------- Round World
 
 RW_TOP, RW_LOW = (250, 170, 90), (255, 230, 170)
+RW_MID_HILLS = (232, 168, 112)
 
 
 def round_far(w, h):
-    img = sky([(0, (240, 140, 80)), (0.6, (255, 200, 120)), (1, RW_LOW)])
-    disc(img, 320, 210, 80, (255, 240, 170), glow=(255, 230, 150))
+    img = sky([(0, (240, 140, 80)), (0.5, (255, 200, 120)), (0.68, (255, 236, 190)), (1, RW_LOW)])
     for i, (x, y, s) in enumerate(((60, 70, 0.8), (250, 40, 0.55), (470, 110, 0.7))):
         kit.paste_wrapped(img, cloud(f"rw-cloud-{i}", s, (255, 232, 200), (226, 160, 120)), x, y)
     hills(img, "rw-far-mesa", 320, [(2, 20), (4, 10)], (210, 130, 90), width=0, shadow=8,
@@ -462,8 +473,9 @@ def dome_hut(r, scale=1.0):
 
 def round_mid(w, h):
     img = kit.canvas(W, H)
-    field = stripes_texture((200, 120, 60), 18)
-    prof = hills(img, "rw-mid-hills", 350, [(3, 30), (5, 10)], (200, 120, 60), width=2, shadow=8,
+    # Paler than the dirt of the levels, so ground in front of these hills stands out.
+    field = stripes_texture(RW_MID_HILLS, 18)
+    prof = hills(img, "rw-mid-hills", 350, [(3, 30), (5, 10)], RW_MID_HILLS, width=2, shadow=8,
                  texture=field)
     r = kit.rng("rw-mid-trees")
     for i in range(7):

@@ -13,6 +13,8 @@ from kit import OUTLINE, WHITE, rgba, darker, lighter, mix
 
 SCREEN_W, SCREEN_H = 640, 480
 
+TW_SUN = (255, 236, 120)
+
 # The game's text colours are fixed (white, yellow); these backings keep them readable.
 PANEL_BLUE = (40, 52, 110)
 PANEL_DARK = (24, 28, 60)
@@ -63,14 +65,27 @@ def inset(img, box, colour=PANEL_DARK):
     d.rectangle((x0 + 1, y0 + 1, x1 - 1, y1 - 1), fill=rgba(colour))
 
 
-def scene(layer_fns, shift=0):
-    """An illustration from a world's three parallax layers, farthest first."""
+def scene(layer_fns, shift=0, sun=None):
+    """An illustration from a world's three parallax layers, farthest first.
+    A still picture may have a sun (centre x, y, radius, colour) in its sky,
+    behind the nearer layers: unlike a scrolling layer, it never wraps."""
     img = kit.canvas(SCREEN_W, SCREEN_H, (0, 0, 0))
     for i, fn in enumerate(layer_fns):
         layer = fn(SCREEN_W, SCREEN_H)
         layer.putalpha(kit.mask_from(layer))
         kit.paste_wrapped(img, layer, -(shift * (i + 1)) % SCREEN_W, 0)
+        if i == 0 and sun:
+            sun_disc(img, *sun)
     return img
+
+
+def sun_disc(img, cx, cy, r, colour):
+    """A sun with two rings of soft glow."""
+    for k, a in ((int(r * 1.8), 40), (int(r * 1.4), 70)):
+        glow = kit.canvas(img.width, img.height)
+        ImageDraw.Draw(glow).ellipse((cx - k, cy - k, cx + k, cy + k), fill=rgba(lighter(colour, 0.6), a))
+        img.alpha_composite(glow)
+    ImageDraw.Draw(img).ellipse((cx - r, cy - r, cx + r, cy + r), fill=rgba(colour))
 
 
 def caption(img, lines, size=26, box_top=372, colour=WHITE):
@@ -153,12 +168,11 @@ def heart(w, h, colour=(235, 50, 70)):
     return img
 
 
-def coin(img, box, colour=(250, 200, 40)):
-    kit.shaded_ellipse(img, box, colour, width=1, shadow=2, highlight=1)
-    x0, y0, x1, y1 = box
-    cx, cy = (x0 + x1) // 2, (y0 + y1) // 2
-    kit.draw_text(img, (cx + 1, cy), "$", kit.STAT_FONT, max(7, (y1 - y0) - 5),
-                  fill=darker(colour, 0.55), outline=None, anchor="mm")
+def banknote(w, h):
+    """The money pick-up of the levels, at any size: money has this one look
+    wherever it is shown."""
+    import items  # the pick-up module; imported late like the hero
+    return items.money(w, h)
 
 
 def bolt(img, box, colour=(255, 220, 40)):
@@ -203,9 +217,14 @@ def stat_life(w, h):
 
 
 def stat_money(w, h):
-    img = kit.canvas(w, h, (30, 110, 60))
-    ImageDraw.Draw(img).rectangle((0, 0, w - 1, h - 1), outline=rgba(OUTLINE))
-    coin(img, (2, 2, w - 3, h - 3))
+    """The banknote on a badge like the lives' one."""
+    img = kit.canvas(w, h, (255, 214, 80))
+    d = ImageDraw.Draw(img)
+    d.rectangle((0, 0, w - 1, h - 1), outline=rgba(OUTLINE))
+    d.line([(1, 1), (w - 2, 1)], fill=(255, 250, 200, 255))
+    d.line([(1, h - 2), (w - 2, h - 2)], fill=(210, 150, 40, 255))
+    note = banknote(w - 2, 12)
+    kit.composite(img, note, 1, (h - note.height) // 2)
     return img
 
 
@@ -232,7 +251,13 @@ def effect_jetpack(w, h):
 
 
 def effect_bar(w, h):
-    return kit.hgradient(w, h, [(0, (255, 80, 40)), (0.5, (255, 220, 40)), (1, (90, 230, 80))])
+    """Red when nearly spent, green when full; the lower row is a shade darker,
+    so the thin bar reads as a little tube."""
+    stops = [(0, (255, 80, 40)), (0.5, (255, 220, 40)), (1, (90, 230, 80))]
+    img = kit.hgradient(w, h, stops)
+    lower = kit.hgradient(w, 1, [(t, darker(c, 0.72)) for t, c in stops])
+    img.paste(lower, (0, h - 1))
+    return img
 
 
 # ---------------------------------------------------------------- play screen
@@ -252,33 +277,115 @@ def loading(w, h):
     return img
 
 
+# Where the hero stands in the pause picture when the camera has him in the
+# middle of the view: the picture leaves this band open.
+PAUSE_OPEN_TOP, PAUSE_OPEN_BOTTOM = 28, 74
+
+
 def pause(w, h):
-    img = window(w, h, base=(70, 60, 150))
-    kit.gradient_text(img, (w // 2, 40), "PAUSED", kit.TUMBO_FONT, 40, (255, 255, 220),
-                      (255, 190, 50), stroke=3, shadow=(0, 2))
-    kit.draw_text(img, (w // 2, 78), "Press Enter to play on", kit.TUMBO_FONT, 17,
+    """A frame around the middle of the view with a plaque above and below;
+    its middle is see-through, so the paused hero and what is around him stay
+    in sight."""
+    img = kit.canvas(w, h)
+    gold = GOLD
+    # Corner brackets, like a viewfinder around the hero.
+    arm, thick = 26, 6
+    for (x, y, sx, sy) in ((0, PAUSE_OPEN_TOP - 10, 1, 1), (w - 1, PAUSE_OPEN_TOP - 10, -1, 1),
+                           (0, PAUSE_OPEN_BOTTOM + 10, 1, -1), (w - 1, PAUSE_OPEN_BOTTOM + 10, -1, -1)):
+        pts = [(x, y), (x + sx * arm, y), (x + sx * arm, y + sy * thick), (x + sx * thick, y + sy * thick),
+               (x + sx * thick, y + sy * arm), (x, y + sy * arm)]
+        kit.shaded_polygon(img, pts, gold, width=1, shadow=1, highlight=1)
+    top = kit.panel(140, PAUSE_OPEN_TOP, (70, 60, 150), radius=8, border=3)
+    img.alpha_composite(top, ((w - top.width) // 2, 0))
+    kit.gradient_text(img, (w // 2, PAUSE_OPEN_TOP // 2), "PAUSED", kit.TUMBO_FONT, 24,
+                      (255, 255, 220), (255, 190, 50), stroke=3, shadow=(0, 2))
+    bottom = kit.panel(210, h - PAUSE_OPEN_BOTTOM, (70, 60, 150), radius=8, border=3)
+    img.alpha_composite(bottom, ((w - bottom.width) // 2, PAUSE_OPEN_BOTTOM))
+    kit.draw_text(img, (w // 2, (PAUSE_OPEN_BOTTOM + h) // 2), "Press Enter to play on", kit.TUMBO_FONT, 16,
                   fill=WHITE, stroke=2, anchor="mm")
     return img
 
 
+# The title card and the results panel share one backdrop, so it is laid out
+# around the texts of both: the game writes them in yellow on the left half
+# (headings from y 10 and y 70, lines at x 20 from y 150, the prompt at
+# (100, 400)). The right half and the bottom strip are free for a picture.
+CARD_WINDOW = (384, 146, 612, 396)
+CARD_GROUND_Y = 436
+
+
 def level_screen(w, h):
-    """Backdrop of the title card and the results panel; the game writes
-    yellow text over its middle, so the middle stays dark and calm."""
+    """Backdrop of the title card and the results panel: a framed night-blue
+    card with a window onto the hero at a level's flag, and a strip of turf
+    along the bottom."""
     img = kit.vgradient(w, h, [(0, (30, 30, 80)), (1, (60, 30, 90))])
     stripes = kit.canvas(w, h)
     sd = ImageDraw.Draw(stripes)
     for k in range(0, w + h, 40):
-        sd.line([(k, 0), (k - h, h)], fill=(255, 255, 255, 12), width=14)
+        sd.line([(k, 0), (k - h, h)], fill=(255, 255, 255, 10), width=14)
     img.alpha_composite(stripes)
-    # The frame stays within 8 pixels of the edge: the game writes from (20, 10) on.
+    # Stars only over the picture's column: next to the texts they would read as stray marks.
+    backgrounds.stars(img, "card-stars", 24, (CARD_WINDOW[0] - 20, 14, w - 14, CARD_WINDOW[1] - 14),
+                      [(255, 255, 255), (255, 240, 180)])
+    card_window(img)
+    card_ground(img, w, h)
+    card_frame(img, w, h)
+    return img
+
+
+def card_window(img):
+    """A gold-framed picture of the hero beside the flagpole on a sunny hill."""
+    x0, y0, x1, y1 = CARD_WINDOW
+    iw, ih = x1 - x0 - 9, y1 - y0 - 9
+    view = scene([backgrounds.tumbo_far, backgrounds.tumbo_mid, backgrounds.tumbo_near], 40,
+                 sun=(240, 205, 22, TW_SUN))
+    # The scenery at a smaller scale than the hero, as if seen from further off.
+    zoom = 1.4
+    top = SCREEN_H - int(ih * zoom) + 24
+    view = view.crop((60, top, 60 + int(iw * zoom), top + int(ih * zoom))).resize((iw, ih), Image.LANCZOS)
+    import tiles  # the ground tiles, so the picture shows the very turf of the levels
+    turf = tiles.grass(32, 32)
+    for x in range(0, iw, 32):
+        view.alpha_composite(turf, (x, ih - 32)) if x + 32 <= iw else kit.composite(view, turf, x, ih - 32)
+    import items  # the flagpole of the levels, at half size
+    pole = items.pole(True).resize((50, 149), Image.NEAREST)
+    pole_x, pole_y = iw - 76, ih - 32 - 146
+    kit.composite(view, pole, pole_x, pole_y)
+    # The flag hoisted, where the game draws it (x + 68, y + 18 at full size).
+    kit.composite(view, items.flag().resize((16, 11), Image.NEAREST), pole_x + 34, pole_y + 9)
+    stand_hero(view, HERO_STAND, 24, ih - 32, 2)
+    d = ImageDraw.Draw(img)
+    d.rounded_rectangle((x0, y0, x1, y1), radius=10, fill=rgba(OUTLINE))
+    d.rounded_rectangle((x0 + 2, y0 + 2, x1 - 2, y1 - 2), radius=8, fill=rgba(GOLD))
+    d.rounded_rectangle((x0 + 3, y0 + 3, x1 - 3, y1 - 3), radius=7, fill=rgba(darker(GOLD, 0.6)))
+    mask = kit.rect_mask(iw, ih, (0, 0, iw - 1, ih - 1), radius=5)
+    img.paste(view, (x0 + 5, y0 + 5), mask)
+    d.rounded_rectangle((x0 + 4, y0 + 4, x1 - 4, y1 - 4), radius=6, outline=rgba(OUTLINE), width=1)
+    d.line([(x0 + 12, y0 + 2), (x1 - 12, y0 + 2)], fill=lighter(GOLD, 0.6))
+
+
+def card_ground(img, w, h):
+    """Turf along the bottom of the card, under everything the game writes."""
+    import tiles
+    turf = tiles.grass(32, 32)
+    strip = kit.canvas(w, h - CARD_GROUND_Y)
+    for x in range(0, w, 32):
+        kit.composite(strip, turf, x, 0)
+    img.alpha_composite(strip, (0, CARD_GROUND_Y))
+
+
+def card_frame(img, w, h):
+    """A gold frame within 8 pixels of the edge (the game writes from (20, 10)
+    on), with a rosette in each corner."""
     d = ImageDraw.Draw(img)
     d.rectangle((0, 0, w - 1, h - 1), outline=rgba(OUTLINE), width=2)
     d.rectangle((2, 2, w - 3, h - 3), outline=rgba(GOLD), width=3)
+    d.line([(3, 3), (w - 4, 3)], fill=lighter(GOLD, 0.5))
     d.rectangle((5, 5, w - 6, h - 6), outline=rgba(darker(GOLD, 0.6)), width=1)
     d.rectangle((6, 6, w - 7, h - 7), outline=rgba(OUTLINE), width=1)
-    for (x, y) in ((28, 28), (w - 28, 28), (28, h - 28), (w - 28, h - 28)):
-        star_badge(img, x, y, 10)
-    return img
+    for (x, y) in ((10, 10), (w - 11, 10), (10, h - 11), (w - 11, h - 11)):
+        kit.shaded_ellipse(img, (x - 8, y - 8, x + 8, y + 8), darker(GOLD, 0.8), width=1, shadow=2)
+        star_badge(img, x, y, 7, lighter(GOLD, 0.2))
 
 
 def star_badge(img, cx, cy, r, colour=GOLD):
@@ -589,11 +696,11 @@ def shop(w, h):
     # Mirror frame for the hero preview (hat at (31, 404), hero at (31, 434)).
     inset(img, (20, 396, 74, 470), (180, 220, 240))
     d.rectangle((22, 398, 72, 410), fill=(200, 232, 248, 255))
-    kit.draw_text(img, (w // 2, 360), "Collect coins in the levels to buy hats and a new look!",
+    kit.draw_text(img, (w // 2, 360), "Collect money in the levels to buy hats and a new look!",
                   kit.TUMBO_FONT, 17, fill=(255, 230, 150), stroke=2, anchor="mm")
     # Money counter (the game writes the total at (530, 433)).
     inset(img, (496, 424, 628, 462), (30, 40, 30))
-    coin(img, (502, 432, 523, 453))
+    kit.composite(img, banknote(22, 15), 502, 435)
     return img
 
 
@@ -708,7 +815,7 @@ def story_page(n):
     tumbo = [backgrounds.tumbo_far, backgrounds.tumbo_mid, backgrounds.tumbo_near]
 
     def page1(w, h):
-        img = scene(tumbo)
+        img = scene(tumbo, sun=(520, 90, 38, TW_SUN))
         stand_hero(img, HERO_STAND, 250, 362, 4)
         caption(img, ["Tumbo World was a happy place,", "full of green hills and sunshine."])
         hint(img, "Right arrow: next page", (w - 30, 30))
@@ -747,7 +854,8 @@ def story_page(n):
 
 def ending_page(n):
     def page0(w, h):
-        img = scene([backgrounds.round_far, backgrounds.round_mid, backgrounds.round_near], 60)
+        img = scene([backgrounds.round_far, backgrounds.round_mid, backgrounds.round_near], 60,
+                    sun=(300, 250, 70, (255, 240, 170)))
         for (x, y, s) in ((90, 70, 0.7), (300, 110, 0.5), (460, 80, 0.4)):
             ship = ufo(s).rotate(12)
             img.alpha_composite(ship, (x, y))

@@ -15,7 +15,7 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
 import generate  # noqa: E402  (re-runs under the system Python when Pillow is missing)
 import kit  # noqa: E402
-from PIL import Image, ImageChops  # noqa: E402
+from PIL import Image, ImageChops, ImageStat  # noqa: E402
 
 MAGENTA = (255, 0, 255)
 ENTRIES = generate.read_manifest(os.path.join(HERE, "manifest.txt"))
@@ -33,6 +33,11 @@ def column_changes(img, a, b, threshold=40):
     col_b = img.convert("RGB").crop((b, 0, b + 1, img.height))
     diff = ImageChops.difference(col_a, col_b).convert("L")
     return sum(1 for v in diff.getdata() if v > threshold)
+
+
+def rows_as_columns(img):
+    """The picture turned so that its rows become columns."""
+    return img.transpose(Image.Transpose.TRANSPOSE)
 
 
 def assert_joins_itself(case, img, path):
@@ -149,6 +154,31 @@ class SceneryTest(unittest.TestCase):
         for name in ground:
             path = f"gfx/Tiles/{name}.png"
             assert_joins_itself(self, draw(path), path)
+
+    def test_stacked_ground_joins_on_all_sides(self):
+        # The inner pictures fill deep ground, so they must repeat up, down and
+        # across without a seam; soil runs on from its surface into its inner picture.
+        inner = ["TumboWorld/earth", "Blorp/Jelly/inner", "SpacePirate/hull", "RobotCity/steel/inner",
+                 "RoundWorld/Dirt/deep"]
+        for name in inner:
+            path = f"gfx/Tiles/{name}.png"
+            assert_joins_itself(self, draw(path), path)
+            assert_joins_itself(self, rows_as_columns(draw(path)), path + " (top to bottom)")
+        def brightness(img, box):
+            return ImageStat.Stat(img.convert("L").crop(box)).mean[0]
+
+        for surface, below in (("TumboWorld/grass", "TumboWorld/earth"), ("RoundWorld/Dirt/0", "RoundWorld/Dirt/deep"),
+                               ("RoundWorld/Dirt/1", "RoundWorld/Dirt/deep")):
+            step = (brightness(draw(f"gfx/Tiles/{surface}.png"), (0, 28, 32, 32)) -
+                    brightness(draw(f"gfx/Tiles/{below}.png"), (0, 0, 32, 4)))
+            self.assertLess(abs(step), 4, f"{surface} steps into {below}")
+
+    def test_the_pause_frame_leaves_the_hero_in_sight(self):
+        # The camera centres the hero at (304, 224); the picture is drawn at (195, 190).
+        pause = draw("gfx/pause.png")
+        hero = pause.getchannel("A").crop((304 - 195, 224 - 190, 336 - 195, 256 - 190))
+        self.assertLess(hero.getextrema()[1], generate.ALPHA_CUT)
+        self.assertEqual(next(e for e in ENTRIES if e.path == "gfx/pause.png").kind, "key")
 
     def test_opaque_pictures_fill_every_pixel(self):
         # A see-through pixel in a picture drawn without a key would show black.

@@ -5,7 +5,7 @@ directions, so long floors and thick walls read as one surface.
 """
 import math
 
-from PIL import ImageDraw
+from PIL import ImageChops, ImageDraw
 
 import kit
 from kit import OUTLINE, rgba, darker, lighter, mix
@@ -24,6 +24,7 @@ SPRING_COIL = (190, 196, 210)
 SPRING_PAD = (226, 56, 56)
 JELLY = (236, 96, 186)
 JELLY_TINTS = [(236, 96, 186), (206, 92, 232), (242, 110, 150), (170, 110, 240)]
+JELLY_DEEP = (128, 44, 120)
 SLUDGE = (120, 200, 40)
 SHIP = (84, 96, 122)
 HAZARD_YELLOW = (250, 204, 40)
@@ -39,29 +40,59 @@ def put(px, x, y, c):
     px[x % T, y % T] = rgba(c)
 
 
-# ---------------------------------------------------------------- Tumbo World
+# ---------------------------------------------------------------- ground that stacks
+#
+# Each ground kind has a surface picture (the one the level codes name) and an
+# inner picture that the game draws instead when the cell above holds ground of
+# the same kind. Inner pictures join themselves on all four sides and carry only
+# soft, low-contrast texture, so a deep fill reads as one mass, not as wallpaper.
 
-def earth_body(img, top, seed, base=EARTH):
-    """Packed soil with pebbles from row top down; pebbles wrap at the edges."""
-    d = ImageDraw.Draw(img)
+# Soft blobs of darker soil, in a few shapes so no two read alike.
+CLODS = (((0, 0), (1, 0), (2, 0), (0, 1), (1, 1), (2, 1), (3, 1)),
+         ((1, 0), (2, 0), (0, 1), (1, 1), (2, 1), (1, 2)),
+         ((0, 0), (1, 0), (1, 1), (2, 1), (3, 1)))
+# How much darker ground is at the depth of a whole cell than at its surface.
+DEPTH_DARKENING = 0.9
+
+
+def soil(img, top, seed, base, stones=2, clods=6, specks=34, deepen=False):
+    """Packed soil from row top down: soft darker clods, a few small stones
+    and grain. With top 0 everything wraps, so the picture joins itself in
+    every direction; below a surface band nothing spills into the band.
+    deepen darkens it towards the bottom, to the colour of the inner
+    picture drawn under it."""
     dark, mid, hi = kit.shades(base)
-    d.rectangle((0, top, T - 1, T - 1), fill=mid)
+    if deepen:
+        img.paste(kit.vgradient(T, T - top, [(0, mid), (1, darker(base, DEPTH_DARKENING))]), (0, top))
+    else:
+        ImageDraw.Draw(img).rectangle((0, top, T - 1, T - 1), fill=mid)
     r = kit.rng(seed)
     px = img.load()
-    for _ in range(7):
-        x, y = r.randrange(T), r.randrange(top + 3, T)
-        w = r.choice((2, 3, 3, 4))
-        for i in range(w):
-            put(px, x + i, y, hi if i < w - 1 else mid)
-            put(px, x + i, y + 1, darker(base, 0.8))
-        put(px, x - 1, y, dark)
-        put(px, x + w, y + 1, dark)
-    kit.scatter(img, r, [dark, darker(base, 0.85)], 26, (0, top + 1, T - 1, T - 1))
 
+    def dab(x, y, c):
+        if top == 0 or top < y < T:
+            put(px, x, y, c)
+
+    for _ in range(clods):
+        x, y = r.randrange(T), r.randrange(top, T)
+        for dx, dy in r.choice(CLODS):
+            dab(x + dx, y + dy, darker(base, 0.88))
+    for _ in range(stones):
+        x, y = r.randrange(T), r.randrange(top + 2, T)
+        for i in range(r.choice((2, 3))):
+            dab(x + i, y, lighter(base, 0.22))
+            dab(x + i, y + 1, darker(base, 0.76))
+        dab(x - 1, y + 1, darker(base, 0.76))
+    grain = (darker(base, 0.84), lighter(base, 0.1))
+    for _ in range(specks):
+        dab(r.randrange(T), r.randrange(top, T), grain[r.randrange(2)])
+
+
+# ---------------------------------------------------------------- Tumbo World
 
 def grass(w, h):
     img = kit.canvas(w, h)
-    earth_body(img, 8, "grass-earth")
+    soil(img, 8, "grass-earth", EARTH, deepen=True)
     px = img.load()
     dark, mid, hi = kit.shades(GRASS)
     # Turf of uneven depth: whole sine periods across the tile keep it seamless.
@@ -82,6 +113,13 @@ def grass(w, h):
         put(px, x, y + 1, dark)
     for x in (4, 19, 27):
         put(px, x, 3, lighter(GRASS, 0.6))
+    return img
+
+
+def earth(w, h):
+    """The soil under the turf, for grass stacked under grass."""
+    img = kit.canvas(w, h)
+    soil(img, 0, "earth", darker(EARTH, DEPTH_DARKENING))
     return img
 
 
@@ -210,11 +248,14 @@ def checkpoint(on):
 # ---------------------------------------------------------------- Blorp
 
 def jelly(variant):
-    """A wobbly gummy block; the four looks differ in tint and in what is set
-    in the jelly, so a wall of random variants looks hand-made."""
+    """A wobbly gummy block sitting on the jelly below it; the four looks differ
+    in tint and in what is set in the jelly, so a row of random variants looks
+    hand-made."""
     img = kit.canvas(T, T)
     tint = JELLY_TINTS[variant]
-    mask = kit.rect_mask(T, T, (0, 0, T - 1, T - 1), radius=3)
+    # Rounded on top only: the block sits flat on whatever is under it.
+    mask = ImageChops.lighter(kit.rect_mask(T, T, (0, 0, T - 1, T - 1), radius=4),
+                              kit.rect_mask(T, T, (0, 16, T - 1, T - 1)))
     body = kit.vgradient(T, T, [(0, lighter(tint, 0.15)), (1, darker(tint, 0.8))])
     kit.shade_mask(img, mask, tint, shadow=3, highlight=0, texture=body)
     d = ImageDraw.Draw(img)
@@ -230,9 +271,29 @@ def jelly(variant):
     if variant == 3:
         d.arc((6, 10, 26, 30), 200, 300, fill=lighter(tint, 0.4))
     # Glossy top-left shine.
-    d.line([(3, 2), (12, 2)], fill=(255, 240, 250, 255))
-    d.line([(2, 3), (2, 9)], fill=(255, 230, 245, 255))
+    d.line([(4, 2), (12, 2)], fill=(255, 240, 250, 255))
+    d.line([(2, 4), (2, 9)], fill=(255, 230, 245, 255))
     d.point((15, 2), fill=(255, 240, 250, 255))
+    return img
+
+
+def jelly_inner(w, h):
+    """The deep jelly under the blocks: one dark, slowly wobbling mass with
+    bubbles drifting in it."""
+    img = kit.canvas(w, h)
+    px = img.load()
+    deep, light = darker(JELLY_DEEP, 0.86), rgba(JELLY_DEEP)
+    for y in range(T):
+        for x in range(T):
+            t = 0.5 + 0.5 * math.sin(2 * math.pi * (x / 32 + y / 16) + math.sin(2 * math.pi * y / 32))
+            px[x, y] = mix(deep, light, t)
+    d = ImageDraw.Draw(img)
+    ring, glint = lighter(JELLY_DEEP, 0.22), lighter(JELLY_DEEP, 0.5)
+    for (x, y, s) in ((6, 9, 3), (23, 22, 2)):
+        for ox in (-T, 0, T):
+            for oy in (-T, 0, T):
+                d.ellipse((x + ox, y + oy, x + ox + s, y + oy + s), outline=ring)
+                d.point((x + ox + 1, y + oy + 1), fill=glint)
     return img
 
 
@@ -262,17 +323,21 @@ def sludge(w, h):
 
 # ---------------------------------------------------------------- Space Pirates
 
-def deck_plate(img, base, seed):
-    """A riveted metal plate filling the cell."""
+def deck_plate(img, base, seed, inner=False):
+    """A riveted metal plate filling the cell. An inner plate (metal ground
+    under metal ground) is flatter and quieter: it fills whole walls."""
+    depth, seam, rivet, rivet_light, rivet_dark = (1, 0.58, 3, 0.32, 0.6) if inner else (2, 0.4, 4, 0.6, 0.5)
     d = ImageDraw.Draw(img)
-    kit.bevel_box(d, (0, 0, T - 1, T - 1), base, depth=2, outline=None)
-    d.line([(0, T - 1), (T - 1, T - 1)], fill=darker(base, 0.4))
-    d.line([(T - 1, 0), (T - 1, T - 1)], fill=darker(base, 0.4))
-    for (x, y) in ((4, 4), (27, 4), (4, 27), (27, 27)):
-        d.point((x, y), fill=lighter(base, 0.6))
-        d.point((x + 1, y + 1), fill=darker(base, 0.5))
+    kit.bevel_box(d, (0, 0, T - 1, T - 1), base, depth=depth, outline=None)
+    d.line([(0, T - 1), (T - 1, T - 1)], fill=darker(base, seam))
+    d.line([(T - 1, 0), (T - 1, T - 1)], fill=darker(base, seam))
+    far = T - 1 - rivet
+    for (x, y) in ((rivet, rivet), (far, rivet), (rivet, far), (far, far)):
+        d.point((x, y), fill=lighter(base, rivet_light))
+        d.point((x + 1, y + 1), fill=darker(base, rivet_dark))
     r = kit.rng(seed)
-    kit.scatter(img, r, [darker(base, 0.85), lighter(base, 0.12)], 18, (3, 3, 28, 28))
+    grain = [darker(base, 0.9), lighter(base, 0.06)] if inner else [darker(base, 0.85), lighter(base, 0.12)]
+    kit.scatter(img, r, grain, 14 if inner else 18, (3, 3, 28, 28))
 
 
 def ship_floor(w, h):
@@ -285,6 +350,13 @@ def ship_floor(w, h):
         d.line([(6, y + 1), (25, y + 1)], fill=lighter(SHIP, 0.2))
     d.rectangle((0, 0, T - 1, 1), fill=(80, 230, 250, 255))
     d.line([(0, 2), (T - 1, 2)], fill=darker(SHIP, 0.5))
+    return img
+
+
+def hull(w, h):
+    """Plating under the deck: darker plates without the walkway strip."""
+    img = kit.canvas(w, h)
+    deck_plate(img, darker(SHIP, 0.8), "hull", inner=True)
     return img
 
 
@@ -397,6 +469,20 @@ def steel(variant):
         d.rectangle((9, 11, 22, 20), outline=dark)
         d.rectangle((10, 12, 22, 20), outline=lighter(STEEL, 0.3))
         d.line([(11, 16), (20, 16)], fill=(250, 210, 60, 255))
+    # A bright walkway rim along the top marks the surface one can stand on.
+    d.line([(0, 0), (T - 1, 0)], fill=rgba(OUTLINE))
+    d.line([(0, 1), (T - 1, 1)], fill=lighter(STEEL, 0.55))
+    d.line([(0, 2), (T - 1, 2)], fill=lighter(STEEL, 0.3))
+    d.line([(0, 3), (T - 1, 3)], fill=darker(STEEL, 0.5))
+    return img
+
+
+def steel_inner(w, h):
+    """The girder work under the plates: darker, plain, lightly braced."""
+    img = kit.canvas(w, h)
+    base = darker(STEEL, 0.74)
+    deck_plate(img, base, "steel-inner", inner=True)
+    ImageDraw.Draw(img).line([(4, 27), (27, 4)], fill=darker(base, 0.86), width=2)
     return img
 
 
@@ -440,7 +526,7 @@ def dirt_top(w, h):
     """Dirt with a dry grass cap, for surfaces."""
     img = kit.canvas(w, h)
     # The soil starts under the shallowest dip of the cap, so no gap is left.
-    earth_body(img, 2, "dirt-top", DIRT)
+    soil(img, 3, "dirt-top", DIRT, deepen=True)
     px = img.load()
     dark, mid, hi = kit.shades(DRY_GRASS)
     for x in range(T):
@@ -453,14 +539,31 @@ def dirt_top(w, h):
     return img
 
 
-def dirt_deep(w, h):
-    """Plain packed dirt with stones, for the ground under the surface."""
+def dirt_bare(w, h):
+    """Bare dirt under open sky: a trodden crust with loose stones on top."""
     img = kit.canvas(w, h)
-    earth_body(img, 0, "dirt-deep", darker(DIRT, 0.92))
-    d = ImageDraw.Draw(img)
-    for (x, y, s) in ((6, 8, 5), (20, 20, 6)):
-        kit.shaded_ellipse(img, (x, y, x + s, y + s - 1), (170, 160, 150), shadow=1)
-    d.point((23, 5), fill=(120, 70, 40, 255))
+    soil(img, 4, "dirt-bare", DIRT, deepen=True)
+    px = img.load()
+    for x in range(T):
+        crust = 3 + int(round(math.sin(2 * math.pi * x / 16) * 0.8))
+        put(px, x, 0, darker(DIRT, 0.45))
+        put(px, x, 1, lighter(DIRT, 0.3))
+        for y in range(2, crust + 1):
+            put(px, x, y, lighter(DIRT, 0.12))
+        put(px, x, crust + 1, darker(DIRT, 0.75))
+    # Loose pebbles lying on the crust.
+    for (x, y, w) in ((5, 2, 3), (21, 3, 2), (27, 2, 2)):
+        for i in range(w):
+            put(px, x + i, y, (214, 200, 184))
+            put(px, x + i, y + 1, (150, 132, 118))
+    return img
+
+
+def dirt_deep(w, h):
+    """Dirt under dirt: the same soil, slightly darker, with nothing that
+    catches the eye, so a deep fill reads as one mass."""
+    img = kit.canvas(w, h)
+    soil(img, 0, "dirt-deep", darker(DIRT, DEPTH_DARKENING))
     return img
 
 
@@ -502,7 +605,12 @@ def pictures():
         "gfx/Tiles/Blorp/Sludge/0.png": sludge,
         "gfx/Tiles/SpacePirate/ship_floor.png": ship_floor,
         "gfx/Tiles/RoundWorld/Dirt/0.png": dirt_top,
-        "gfx/Tiles/RoundWorld/Dirt/1.png": dirt_deep,
+        "gfx/Tiles/RoundWorld/Dirt/1.png": dirt_bare,
+        "gfx/Tiles/RoundWorld/Dirt/deep.png": dirt_deep,
+        "gfx/Tiles/TumboWorld/earth.png": earth,
+        "gfx/Tiles/Blorp/Jelly/inner.png": jelly_inner,
+        "gfx/Tiles/SpacePirate/hull.png": hull,
+        "gfx/Tiles/RobotCity/steel/inner.png": steel_inner,
         "gfx/Tiles/Editorblank.png": editor_blank,
         "gfx/Tiles/Editor_start.png": editor_start,
     }

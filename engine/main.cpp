@@ -1,6 +1,0 @@
-#include "engine/game_main.h"
-
-// Built twice from this one file: the windowed game and the full-screen game.
-int main(int, char**) {
-  return GameMain(TUMBO_FULLSCREEN);
-}
