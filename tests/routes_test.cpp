@@ -1,15 +1,23 @@
 #include <gtest/gtest.h>
 
+#include <boost/filesystem.hpp>
+
 #include <algorithm>
 #include <cstdlib>
 #include <iostream>
 #include <sstream>
 
+#include "app/startup_loading.h"
 #include "engine/progress.h"
+#include "entities/game_object.h"
+#include "entities/items.h"
 #include "entities/registry.h"
+#include "level/level_reader.h"
 #include "screens/level_screen.h"
 #include "screens/shop_items.h"
+#include "support/headless.h"
 #include "support/route_player.h"
+#include "world/world.h"
 
 namespace {
 std::string RoutePath(const std::string& level) {
@@ -79,35 +87,124 @@ void ExpectFairLevel(const std::string& routeName, RouteKind kind) {
 }
 }  // namespace
 
-TEST(Routes, TumboWorld1) { ExpectFairLevel("TumboWorld1", kMainRoute); }
+namespace {
+const char kUpperSuffix[] = "-upper";
 
-TEST(Routes, TumboWorld1Upper) { ExpectFairLevel("TumboWorld1-upper", kUpperRoute); }
+std::string SourcePath(const std::string& inside) { return std::string(TUMBO_SOURCE_DIR) + "/" + inside; }
 
-TEST(Routes, TumboWorld2) { ExpectFairLevel("TumboWorld2", kMainRoute); }
+// The names of the files in a source folder that end in the extension, without it, sorted.
+std::vector<std::string> FileStems(const std::string& folder, const std::string& extension) {
+  std::vector<std::string> stems;
+  boost::system::error_code error;
+  for (boost::filesystem::directory_iterator it(SourcePath(folder), error), end; !error && it != end; ++it) {
+    if (it->path().extension() == extension) stems.push_back(it->path().stem().string());
+  }
+  std::sort(stems.begin(), stems.end());
+  return stems;
+}
 
-TEST(Routes, TumboWorld2Upper) { ExpectFairLevel("TumboWorld2-upper", kUpperRoute); }
+bool IsUpperRoute(const std::string& name) {
+  const std::string suffix = kUpperSuffix;
+  return name.size() > suffix.size() && name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0;
+}
 
-TEST(Routes, Blorp1) { ExpectFairLevel("Blorp1", kMainRoute); }
+std::string LevelOfRoute(const std::string& name) {
+  return IsUpperRoute(name) ? name.substr(0, name.size() - std::string(kUpperSuffix).size()) : name;
+}
 
-TEST(Routes, Blorp1Upper) { ExpectFairLevel("Blorp1-upper", kUpperRoute); }
+// Every recorded route is held to the same checks, so a route added for a level is tested as soon
+// as its file exists.
+class RecordedRoute : public ::testing::TestWithParam<std::string> {};
 
-TEST(Routes, Blorp2) { ExpectFairLevel("Blorp2", kMainRoute); }
+std::string TestNameOfRoute(const ::testing::TestParamInfo<std::string>& info) {
+  return LevelOfRoute(info.param) + (IsUpperRoute(info.param) ? "Upper" : "");
+}
+}  // namespace
 
-TEST(Routes, Blorp2Upper) { ExpectFairLevel("Blorp2-upper", kUpperRoute); }
+TEST_P(RecordedRoute, IsFairToAFirstTimePlayer) {
+  ExpectFairLevel(GetParam(), IsUpperRoute(GetParam()) ? kUpperRoute : kMainRoute);
+}
 
-TEST(Routes, SpacePirate1) { ExpectFairLevel("SpacePirate1", kMainRoute); }
+INSTANTIATE_TEST_SUITE_P(Routes, RecordedRoute, ::testing::ValuesIn(FileStems("data/routes", ".route")),
+                         TestNameOfRoute);
 
-TEST(Routes, SpacePirate1Upper) { ExpectFairLevel("SpacePirate1-upper", kUpperRoute); }
+namespace {
+// Money for the shop: what a player who plays every level once brings to it. He takes most of
+// the money on each level's main way, this share of it, and the stashes and other ways make up
+// the rest.
+const double kMainWayShareTaken = 0.8;
+// Every level pays for a visit to the shop by itself.
+const int kLeastLevelMoney = 100;
 
-TEST(Routes, SpacePirate2) { ExpectFairLevel("SpacePirate2", kMainRoute); }
+int PriceOfCheapest(const std::vector<int>& prices, size_t rank) {
+  return rank < prices.size() ? prices[rank] : 0;
+}
 
-TEST(Routes, RobotCity1) { ExpectRouteFinishes("RobotCity1"); }
+// The second look and the two cheapest hats, bought cheapest first: each purchase needs more money
+// than its price, so the last needs one more than what is left to pay.
+int MoneyForTheLookAndTwoHats() {
+  CreateShopItems();
+  std::vector<int> hats;
+  std::vector<int> looks;
+  for (ShopItem* item : shopItems) {
+    if (item->owned) continue;
+    if (dynamic_cast<HatItem*>(item)) hats.push_back(item->price);
+    if (dynamic_cast<CostumeItem*>(item)) looks.push_back(item->price);
+  }
+  DeleteShopItems();
+  std::sort(hats.begin(), hats.end());
+  std::sort(looks.begin(), looks.end());
+  EXPECT_GE(hats.size(), 2u);
+  EXPECT_GE(looks.size(), 1u);
+  return PriceOfCheapest(looks, 0) + PriceOfCheapest(hats, 0) + PriceOfCheapest(hats, 1) + 1;
+}
 
-TEST(Routes, RobotCity2) { ExpectRouteFinishes("RobotCity2"); }
+int MoneyInLevel(const std::string& level) {
+  EXPECT_TRUE(LoadWorld("Levels/" + level + ".level")) << level;
+  const int coins = static_cast<int>(std::count_if(entityList.begin(), entityList.end(), [](GameObject* object) {
+    return object->typeName == Money::kTypeName;
+  }));
+  ClearEntities();
+  FreeWorld();
+  return coins;
+}
+}  // namespace
 
-TEST(Routes, RoundWorld1) { ExpectRouteFinishes("RoundWorld1"); }
+// The levels as the story plays them: each map has a main route that names its story level (the
+// route tests above then hold it to the climb, the checkpoints, the extra life and the length),
+// every route belongs to a map, and the money in the levels buys what the shop promises.
+TEST(LevelSources, EveryLevelHasItsRouteAndRoutesBelongToLevels) {
+  StartHeadless();
+  EnterGameDir();
+  ASSERT_TRUE(InitStoryAndSave());
+  const std::vector<std::string> maps = FileStems("data", ".map");
+  ASSERT_EQ(static_cast<size_t>(kStoryLevelCount), maps.size());
+  for (const std::string& level : maps) {
+    Route route;
+    std::string error;
+    ASSERT_TRUE(ReadRoute(RoutePath(level), route, error)) << level << ": " << error;
+    EXPECT_EQ("Levels/" + level + ".level", storyLevelFiles[route.story]) << "the route of " << level;
+  }
+  for (const std::string& name : FileStems("data/routes", ".route")) {
+    EXPECT_TRUE(std::count(maps.begin(), maps.end(), LevelOfRoute(name))) << name << " names no level";
+  }
+}
 
-TEST(Routes, RoundWorld2) { ExpectRouteFinishes("RoundWorld2"); }
+TEST(LevelSources, MoneyBuysTheSecondLookAndTwoHats) {
+  StartHeadless();
+  EnterGameDir();
+  double brought = 0;
+  for (const std::string& level : FileStems("data", ".map")) {
+    Route route;
+    std::string error;
+    ASSERT_TRUE(ReadRoute(RoutePath(level), route, error)) << level << ": " << error;
+    const int inLevel = MoneyInLevel(level);
+    EXPECT_GE(inLevel, kLeastLevelMoney) << level;
+    const int onMainWay = route.expected.levelMoney;
+    brought += kMainWayShareTaken * onMainWay + (inLevel - onMainWay);
+  }
+  EXPECT_GE(brought, MoneyForTheLookAndTwoHats());
+}
 
 TEST(RouteFiles, ReadKeysFromEachListedFrameOn) {
   std::istringstream text(
