@@ -1,7 +1,8 @@
 // The set pieces of the Robot City and Round World levels that a route passes too quickly to
 // prove: the Overlord's floor ends before the flag, so a chase can always be escaped; the final
-// Baron cannot leave his arena, so his level can always be finished; and every guard and soldier
-// stands on its floor and patrols instead of turning on the spot.
+// Baron cannot leave his arena, so his level can always be finished; every guard and soldier
+// stands on its floor and patrols instead of turning on the spot; and each hidden reward is found
+// by a curious player, missed by a hurried one, and left again.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,6 +10,7 @@
 
 #include "enemies/robot_city.h"
 #include "enemies/round_world.h"
+#include "engine/progress.h"
 #include "entities/player.h"
 #include "entities/registry.h"
 #include "support/level_watch.h"
@@ -18,6 +20,7 @@
 
 namespace {
 const int kTile = 32;
+const int kRobotCity1 = 6;
 const int kRobotCity2 = 7;
 const int kRoundWorld2 = 9;
 
@@ -42,6 +45,30 @@ void StandHero(Player& hero, int x, int floorTop) {
 }
 
 bool Solid(int col, int row) { return IsSolidAt(col * kTile, row * kTile); }
+
+// Stretches of a plan: walking right, walking left, standing, and walking right while jumping.
+HeldKeys Walk(int frames) {
+  HeldKeys held;
+  held.keys.right = true;
+  held.frames = frames;
+  return held;
+}
+HeldKeys Back(int frames) {
+  HeldKeys held;
+  held.keys.left = true;
+  held.frames = frames;
+  return held;
+}
+HeldKeys Wait(int frames) {
+  HeldKeys held;
+  held.frames = frames;
+  return held;
+}
+HeldKeys Hop(int frames) {
+  HeldKeys held = Walk(frames);
+  held.keys.up = true;
+  return held;
+}
 }  // namespace
 
 TEST(BossLevelSetPieces, OverlordStopsWhereItsFloorEndsBeforeTheFlag) {
@@ -115,4 +142,36 @@ int MostTurnsOfAnyWalker(int story) { return MostTurnsOfAny(story, 60, WalkerDir
 TEST(BossLevelSetPieces, EveryGuardAndSoldierPatrolsInsteadOfTurningOnTheSpot) {
   const int kFewTurns = 6;
   for (int story = 6; story <= 9; ++story) EXPECT_LE(MostTurnsOfAnyWalker(story), kFewTurns) << "story " << story;
+}
+
+// Under the girders, a running hero skips a narrow hole in the street and lands in the ditch
+// further on, beside the cellar's coins but facing away from them; one who stops over the hole
+// drops in at its other end, takes them and climbs out through the ditch.
+TEST(BossLevelSetPieces, RobotCityCellarIsFoundByStoppingAndLeftThroughItsDitch) {
+  const int kStreetRow = 16;
+  const int kCellarRow = 19;
+  const int kBeforeTheHole = 267;
+  const int kDitchEnd = 283;
+  const PlanOutcome hurried = PlayPlan(kRobotCity1, kBeforeTheHole, kStreetRow, {Walk(150)});
+  const PlanOutcome curious = PlayPlan(kRobotCity1, kBeforeTheHole, kStreetRow, {Walk(28), Wait(40), Hop(150)});
+  EXPECT_EQ(kCellarRow, curious.deepestFloorRow);
+  EXPECT_GE(curious.money, hurried.money + 7);
+  EXPECT_LE(curious.lastFloorRow, kStreetRow) << "still in the cellar at column " << curious.lastColumn;
+  EXPECT_GT(curious.lastColumn, kDitchEnd);
+}
+
+// The spring before the cliff throws a hurried hero onto its top and the extra life there; one who
+// steers left at the top of the flight lands on the girder with the stash.
+TEST(BossLevelSetPieces, RobotCityStashOverTheSpringWantsASteer) {
+  const int kStreetRow = 16;
+  const int kCliffRow = 4;
+  const int kGirderRow = 3;
+  const int kBeforeTheSpring = 484;
+  const PlanOutcome hurried = PlayPlan(kRobotCity1, kBeforeTheSpring, kStreetRow, {Walk(200)});
+  EXPECT_EQ(kCliffRow, hurried.lastFloorRow);
+  EXPECT_EQ(kStartingLives + 1, hurried.lives);
+  const PlanOutcome curious =
+      PlayPlan(kRobotCity1, kBeforeTheSpring, kStreetRow, {Walk(24), Wait(40), Back(30), Wait(80), Back(40)});
+  EXPECT_EQ(kGirderRow, curious.lastFloorRow);
+  EXPECT_GE(curious.money, 7);
 }

@@ -95,7 +95,9 @@ TEST(Routes, SpacePirate1) { ExpectRouteFinishes("SpacePirate1"); }
 
 TEST(Routes, SpacePirate2) { ExpectRouteFinishes("SpacePirate2"); }
 
-TEST(Routes, RobotCity1) { ExpectRouteFinishes("RobotCity1"); }
+TEST(Routes, RobotCity1) { ExpectFairLevel("RobotCity1", kMainRoute); }
+
+TEST(Routes, RobotCity1Upper) { ExpectFairLevel("RobotCity1-upper", kUpperRoute); }
 
 TEST(Routes, RobotCity2) { ExpectRouteFinishes("RobotCity2"); }
 
