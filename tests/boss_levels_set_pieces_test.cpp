@@ -144,34 +144,56 @@ TEST(BossLevelSetPieces, EveryGuardAndSoldierPatrolsInsteadOfTurningOnTheSpot) {
   for (int story = 6; story <= 9; ++story) EXPECT_LE(MostTurnsOfAnyWalker(story), kFewTurns) << "story " << story;
 }
 
-// Under the girders, a running hero skips a narrow hole in the street and lands in the ditch
-// further on, beside the cellar's coins but facing away from them; one who stops over the hole
-// drops in at its other end, takes them and climbs out through the ditch.
-TEST(BossLevelSetPieces, RobotCityCellarIsFoundByStoppingAndLeftThroughItsDitch) {
-  const int kStreetRow = 16;
-  const int kCellarRow = 19;
-  const int kBeforeTheHole = 267;
-  const int kDitchEnd = 283;
-  const PlanOutcome hurried = PlayPlan(kRobotCity1, kBeforeTheHole, kStreetRow, {Walk(150)});
-  const PlanOutcome curious = PlayPlan(kRobotCity1, kBeforeTheHole, kStreetRow, {Walk(28), Wait(40), Hop(150)});
-  EXPECT_EQ(kCellarRow, curious.deepestFloorRow);
-  EXPECT_GE(curious.money, hurried.money + 7);
-  EXPECT_LE(curious.lastFloorRow, kStreetRow) << "still in the cellar at column " << curious.lastColumn;
-  EXPECT_GT(curious.lastColumn, kDitchEnd);
+namespace {
+// A running hero skips a narrow hole in the street and lands in the ditch further on, beside the
+// cellar's coins but facing away from them; one who stops over the hole drops in at its other end,
+// takes them and climbs out through the ditch.
+void ExpectCellarFoundByStopping(int story, int beforeTheHole, int streetRow, int ditchEnd, int coins) {
+  const PlanOutcome hurried = PlayPlan(story, beforeTheHole, streetRow, {Walk(150)});
+  const PlanOutcome curious = PlayPlan(story, beforeTheHole, streetRow, {Walk(28), Wait(40), Hop(200)});
+  EXPECT_EQ(streetRow + 3, curious.deepestFloorRow) << "the hero never got into the cellar";
+  EXPECT_GE(curious.money, hurried.money + coins);
+  EXPECT_LE(curious.lastFloorRow, streetRow) << "still in the cellar at column " << curious.lastColumn;
+  EXPECT_GT(curious.lastColumn, ditchEnd);
+}
+}  // namespace
+
+TEST(BossLevelSetPieces, RobotCityCellarsAreFoundByStoppingAndLeftThroughTheirDitches) {
+  ExpectCellarFoundByStopping(kRobotCity1, 267, 16, 283, 7);
+  ExpectCellarFoundByStopping(kRobotCity2, 229, 20, 245, 8);
 }
 
-// The spring before the cliff throws a hurried hero onto its top and the extra life there; one who
-// steers left at the top of the flight lands on the girder with the stash.
-TEST(BossLevelSetPieces, RobotCityStashOverTheSpringWantsASteer) {
+namespace {
+// The spring before a cliff throws a hurried hero onto its top; one who steers left at the top of
+// the flight lands on the stash high to the left, and walks along it.
+void ExpectStashOverTheSpringWantsASteer(int story, int beforeTheSpring, int cliffRow, int stashRow, int coins) {
   const int kStreetRow = 16;
-  const int kCliffRow = 4;
-  const int kGirderRow = 3;
-  const int kBeforeTheSpring = 484;
-  const PlanOutcome hurried = PlayPlan(kRobotCity1, kBeforeTheSpring, kStreetRow, {Walk(200)});
-  EXPECT_EQ(kCliffRow, hurried.lastFloorRow);
-  EXPECT_EQ(kStartingLives + 1, hurried.lives);
+  const PlanOutcome hurried = PlayPlan(story, beforeTheSpring, kStreetRow, {Walk(200)});
+  EXPECT_EQ(cliffRow, hurried.lastFloorRow);
   const PlanOutcome curious =
-      PlayPlan(kRobotCity1, kBeforeTheSpring, kStreetRow, {Walk(24), Wait(40), Back(30), Wait(80), Back(40)});
-  EXPECT_EQ(kGirderRow, curious.lastFloorRow);
-  EXPECT_GE(curious.money, 7);
+      PlayPlan(story, beforeTheSpring, kStreetRow, {Walk(24), Wait(40), Back(30), Wait(80), Back(40)});
+  EXPECT_EQ(stashRow, curious.lastFloorRow);
+  EXPECT_GE(curious.money, coins);
 }
+}  // namespace
+
+// The extra life waits on the cliff top, where the hurried hero lands.
+TEST(BossLevelSetPieces, StashesOverTheSpringsWantASteer) {
+  ExpectStashOverTheSpringWantsASteer(kRobotCity1, 484, 4, 3, 7);
+  EXPECT_EQ(kStartingLives + 1, PlayPlan(kRobotCity1, 484, 16, {Walk(200)}).lives);
+}
+
+// In the yard a hurried hero walks the girders and drops from one to the next; a careful jump from
+// the side of the fourth lands on the short girder over it, with its stash.
+TEST(BossLevelSetPieces, RobotCityStashOverTheYardWantsAJumpFromItsSide) {
+  const int kFourthGirderRow = 11;
+  const int kStashRow = 8;
+  const int kFourthGirder = 228;
+  const PlanOutcome hurried = PlayPlan(kRobotCity2, kFourthGirder, kFourthGirderRow, {Walk(200)});
+  EXPECT_NE(kStashRow, hurried.lastFloorRow);
+  const PlanOutcome curious =
+      PlayPlan(kRobotCity2, kFourthGirder, kFourthGirderRow, {Hop(14), Walk(30), Wait(40), Walk(24)});
+  EXPECT_EQ(kStashRow, curious.lastFloorRow);
+  EXPECT_GE(curious.money, 4);
+}
+

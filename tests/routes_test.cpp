@@ -99,7 +99,9 @@ TEST(Routes, RobotCity1) { ExpectFairLevel("RobotCity1", kMainRoute); }
 
 TEST(Routes, RobotCity1Upper) { ExpectFairLevel("RobotCity1-upper", kUpperRoute); }
 
-TEST(Routes, RobotCity2) { ExpectRouteFinishes("RobotCity2"); }
+TEST(Routes, RobotCity2) { ExpectFairLevel("RobotCity2", kMainRoute); }
+
+TEST(Routes, RobotCity2Upper) { ExpectFairLevel("RobotCity2-upper", kUpperRoute); }
 
 TEST(Routes, RoundWorld1) { ExpectRouteFinishes("RoundWorld1"); }
 
