@@ -22,6 +22,7 @@ namespace {
 const int kTile = 32;
 const int kRobotCity1 = 6;
 const int kRobotCity2 = 7;
+const int kRoundWorld1 = 8;
 const int kRoundWorld2 = 9;
 
 template <typename T>
@@ -177,10 +178,11 @@ void ExpectStashOverTheSpringWantsASteer(int story, int beforeTheSpring, int cli
 }
 }  // namespace
 
-// The extra life waits on the cliff top, where the hurried hero lands.
+// In Robot City the extra life waits on the cliff top, where the hurried hero lands.
 TEST(BossLevelSetPieces, StashesOverTheSpringsWantASteer) {
   ExpectStashOverTheSpringWantsASteer(kRobotCity1, 484, 4, 3, 7);
   EXPECT_EQ(kStartingLives + 1, PlayPlan(kRobotCity1, 484, 16, {Walk(200)}).lives);
+  ExpectStashOverTheSpringWantsASteer(kRoundWorld1, 534, 6, 3, 6);
 }
 
 // In the yard a hurried hero walks the girders and drops from one to the next; a careful jump from
@@ -195,5 +197,21 @@ TEST(BossLevelSetPieces, RobotCityStashOverTheYardWantsAJumpFromItsSide) {
       PlayPlan(kRobotCity2, kFourthGirder, kFourthGirderRow, {Hop(14), Walk(30), Wait(40), Walk(24)});
   EXPECT_EQ(kStashRow, curious.lastFloorRow);
   EXPECT_GE(curious.money, 4);
+}
+
+// A hurried hero runs over the hill; one who stops over the narrow hole in its top drops into the
+// cave under it, takes its coins, and the spring at its far end throws him back out past the cliff.
+TEST(BossLevelSetPieces, RoundWorldCaveUnderTheHillIsFoundByStoppingAndLeftByItsSpring) {
+  const int kHillTopRow = 8;
+  const int kCaveRow = 16;
+  const int kBeforeTheHole = 469;
+  const int kCliff = 507;
+  const PlanOutcome hurried = PlayPlan(kRoundWorld1, kBeforeTheHole, kHillTopRow, {Walk(200)});
+  EXPECT_EQ(kHillTopRow, hurried.deepestFloorRow);
+  const PlanOutcome curious = PlayPlan(kRoundWorld1, kBeforeTheHole, kHillTopRow, {Walk(28), Wait(40), Walk(400)});
+  EXPECT_EQ(kCaveRow, curious.deepestFloorRow);
+  EXPECT_GE(curious.money, hurried.money + 15);
+  EXPECT_GT(curious.lastColumn, kCliff) << "still under the hill";
+  EXPECT_EQ(0, curious.deaths);
 }
 

@@ -103,7 +103,9 @@ TEST(Routes, RobotCity2) { ExpectFairLevel("RobotCity2", kMainRoute); }
 
 TEST(Routes, RobotCity2Upper) { ExpectFairLevel("RobotCity2-upper", kUpperRoute); }
 
-TEST(Routes, RoundWorld1) { ExpectRouteFinishes("RoundWorld1"); }
+TEST(Routes, RoundWorld1) { ExpectFairLevel("RoundWorld1", kMainRoute); }
+
+TEST(Routes, RoundWorld1Upper) { ExpectFairLevel("RoundWorld1-upper", kUpperRoute); }
 
 TEST(Routes, RoundWorld2) { ExpectRouteFinishes("RoundWorld2"); }
 
