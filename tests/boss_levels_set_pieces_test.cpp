@@ -215,3 +215,22 @@ TEST(BossLevelSetPieces, RoundWorldCaveUnderTheHillIsFoundByStoppingAndLeftByIts
   EXPECT_EQ(0, curious.deaths);
 }
 
+// The last level's two stashes: a rock high over the mesa, for a full jump from beside it, and a
+// hollow under the lake's far bank, for a dive; the hero swims out of the hollow and up the bank.
+TEST(BossLevelSetPieces, RoundWorldLastStashesWantAFullJumpAndADive) {
+  const int kMesaRow = 6;
+  const int kRockRow = 2;
+  const int kBesideTheRock = 513;
+  EXPECT_EQ(kMesaRow, PlayPlan(kRoundWorld2, kBesideTheRock, kMesaRow, {Walk(90)}).lastFloorRow);
+  const PlanOutcome jumper = PlayPlan(kRoundWorld2, kBesideTheRock, kMesaRow, {Hop(24), Walk(30), Wait(60)});
+  EXPECT_EQ(kRockRow, jumper.lastFloorRow);
+  EXPECT_GE(jumper.money, 5);
+
+  const int kLakeBedRow = 19;
+  const int kBankRow = 16;
+  const int kBank = 555;
+  const PlanOutcome diver = PlayPlan(kRoundWorld2, 546, kLakeBedRow, {Walk(150), Back(70), Hop(150)});
+  EXPECT_GE(diver.money, 5);
+  EXPECT_LE(diver.lastFloorRow, kBankRow) << "still in the lake at column " << diver.lastColumn;
+  EXPECT_GT(diver.lastColumn, kBank);
+}

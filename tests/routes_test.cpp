@@ -107,7 +107,9 @@ TEST(Routes, RoundWorld1) { ExpectFairLevel("RoundWorld1", kMainRoute); }
 
 TEST(Routes, RoundWorld1Upper) { ExpectFairLevel("RoundWorld1-upper", kUpperRoute); }
 
-TEST(Routes, RoundWorld2) { ExpectRouteFinishes("RoundWorld2"); }
+TEST(Routes, RoundWorld2) { ExpectFairLevel("RoundWorld2", kMainRoute); }
+
+TEST(Routes, RoundWorld2Upper) { ExpectFairLevel("RoundWorld2-upper", kUpperRoute); }
 
 TEST(RouteFiles, ReadKeysFromEachListedFrameOn) {
   std::istringstream text(
