@@ -6,6 +6,7 @@
 #include "entities/player.h"
 #include "entities/registry.h"
 #include "screens/level_screen.h"
+#include "world/camera.h"
 #include "world/world.h"
 
 namespace {
