@@ -3,6 +3,7 @@
 #include <string>
 
 #include "engine/engine.h"
+#include "engine/path_resolve.h"
 #include "engine/startup_loading.h"
 #include "entities/registry.h"
 #include "world/entity_records.h"
@@ -90,7 +91,7 @@ bool LoadWorld(std::string path) {
     ReportBadLevel(path, "it is a folder, not a level file");
     return false;
   }
-  std::ifstream in(path);
+  std::ifstream in(ResolvePath(path));
   if (!in) {
     Log("Error loading World: " + path);
     return false;
@@ -121,7 +122,7 @@ bool LoadWorld(std::string path) {
 }
 
 void ReloadEntities() {
-  std::ifstream in(world.levelPath);
+  std::ifstream in(ResolvePath(world.levelPath));
   if (!in || IsFolder(world.levelPath)) {
     Log("Error: Failed to reload entities on " + world.levelPath);
     return;
