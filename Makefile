@@ -2,8 +2,11 @@
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 JOBS ?= 2
+# make install PREFIX=/usr DESTDIR=/tmp/stage: the prefix the game is installed under, and a staging root.
+PREFIX ?= /usr/local
+DESTDIR ?=
 
-.PHONY: setup build play test test-fast asan-test art-sheet clean
+.PHONY: setup build play test test-fast asan-test art-sheet install package clean
 
 setup:
 	@bash tools/setup.sh
@@ -24,6 +27,13 @@ asan-test: setup
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS) -LE no-sanitizer
 
 test: test-fast asan-test
+
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+# The Debian package, in $(BUILD)/: install it with apt install ./$(BUILD)/tumbo-man_*.deb
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 art-sheet: build
 	cmake --build $(BUILD) --target art-sheet
