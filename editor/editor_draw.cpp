@@ -1,9 +1,12 @@
+#include "editor/editor_draw.h"
+
 #include "editor/editor_model.h"
+#include "editor/editor_themes.h"
 #include "engine/font.h"
 #include "engine/image.h"
 #include "entities/game_object.h"
 #include "input/input.h"
-#include "world/entity_names.h"
+#include "level/object_types.h"
 #include "world/world.h"
 
 namespace {

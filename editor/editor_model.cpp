@@ -2,11 +2,12 @@
 
 #include <sstream>
 
+#include "editor/editor_themes.h"
+
 #include "engine/log.h"
 #include "engine/rect.h"
 #include "entities/game_object.h"
-#include "world/entity_factory.h"
-#include "world/entity_names.h"
+#include "level/object_types.h"
 #include "world/world.h"
 
 int editorGrid[kEditorRows][kEditorColumns];
@@ -22,26 +23,6 @@ std::vector<GameObject*> editorEntities;
 std::string layerPaths[ParallaxBackground::kLayerCount];
 
 namespace {
-const char* const kDeleteEntry = "Delete";
-
-// The fields a freshly placed object gets after its x and y, in record order.
-struct PlacementDefaults {
-  const char* name;
-  const char* fields;
-};
-
-const PlacementDefaults kPlacementDefaults[] = {
-    {"CircleMan", "1"}, {"UFRO", "0"},    {"SmallBlorp", "0"}, {"MediumBlorp", "0"}, {"LargeBlorp", "0"},
-    {"Pirate", "0"},    {"RobotGuard", "1"}, {"Soldier", "0"}, {"Ninja", "0"},       {"Baron", "0 0"},
-};
-
-std::string DefaultFields(const std::string& name) {
-  for (const PlacementDefaults& entry : kPlacementDefaults) {
-    if (name == entry.name) return entry.fields;
-  }
-  return "";
-}
-
 void ClearGrid() {
   for (auto& row : editorGrid) {
     for (int& cell : row) cell = 0;
@@ -50,8 +31,9 @@ void ClearGrid() {
 
 // Built through the factory, as a level record would be, so placed objects are exactly the ones
 // a loaded level holds.
-GameObject* BuildPlaced(const std::string& name, int x, int y) {
-  std::istringstream record(std::to_string(x) + " " + std::to_string(y) + " " + DefaultFields(name));
+GameObject* BuildPlaced(const ObjectType& type, int x, int y) {
+  const std::string name = type.name;
+  std::istringstream record(std::to_string(x) + " " + std::to_string(y) + " " + type.placedFields);
   GameObject* object = CreateEntity(name, record);
   if (!object) Log("Error: the editor cannot build a " + name);
   return object;
@@ -118,8 +100,8 @@ void EditorSetCell(int col, int row) {
 
 void PlaceEntity(std::string name, int x, int y) {
   if (x / kTileSize > editorWidth || y / kTileSize > editorHeight) return;
-  if (IsEntityName(name)) {
-    GameObject* object = BuildPlaced(name, x, y);
+  if (const ObjectType* type = FindObjectType(name)) {
+    GameObject* object = BuildPlaced(*type, x, y);
     if (object) editorEntities.push_back(object);
   } else if (name == kDeleteEntry) {
     DeleteEntityAt(x, y);

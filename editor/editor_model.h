@@ -14,19 +14,11 @@ const int kEditorRows = 500;
 const int kNewLevelSize = 30;
 const int kPaletteTileCount = 17;
 const int kStartMarkerCode = 16;
-const int kThemeCount = 5;
 // The map view is the square at the screen's top-left corner; the panel covers the rest.
 const int kEditorViewSize = 480;
 const int kEditorScrollStep = 4;
 const int kEditorMaxCameraX = kEditorColumns * kTileSize - kEditorViewSize;
 const int kEditorMaxCameraY = kEditorRows * kTileSize - kEditorViewSize;
-
-// A world look the player can pick: the background shown while editing and the three layer
-// paths written into a saved level.
-struct EditorTheme {
-  std::string name;
-  ParallaxBackground background;
-};
 
 extern int editorGrid[kEditorRows][kEditorColumns];
 extern int editorWidth;
@@ -38,15 +30,8 @@ extern bool startPlaced;
 extern int startCol;
 extern int startRow;
 extern std::vector<GameObject*> editorEntities;
+// The layer paths of the level file last loaded; they pick its theme.
 extern std::string layerPaths[ParallaxBackground::kLayerCount];
-extern std::vector<EditorTheme> themes;
-
-// Theme data that does not depend on loaded pictures, so saving works even if a background failed.
-std::string ThemeName(int index);
-std::string ThemeLayerPath(int index, int layer);
-int FindTheme();
-bool InitThemes();
-void FreeThemes();
 
 void EditorReset();
 void EditorClear();
@@ -66,12 +51,3 @@ void NextEntity();
 void PrevEntity();
 void NextTheme();
 void PrevTheme();
-
-// True only when the whole file was read; a file that could not be read in full is logged.
-bool EditorLoadLevel(std::string path);
-// True once the level is on disk; an existing file is replaced only by a complete new one.
-bool SaveLevel(std::string path);
-
-bool LoadEditorGraphics();
-void FreeEditorGraphics();
-void EditorDraw();

@@ -2,12 +2,15 @@
 
 #include <cctype>
 
+#include "editor/editor_draw.h"
+#include "editor/editor_files.h"
 #include "editor/editor_model.h"
 #include "engine/engine.h"
 #include "engine/rect.h"
 #include "engine/state_manager.h"
 #include "input/input.h"
-#include "world/entity_names.h"
+#include "level/level_file.h"
+#include "level/object_types.h"
 #include "world/world.h"
 
 namespace {
@@ -29,8 +32,6 @@ const int kHelpX = 120;
 const int kHelpY = 90;
 const int kLevelDialogX = 120;
 const int kLevelDialogY = 25;
-const char* const kCustomFolder = "Levels/Custom/";
-const char* const kLevelExtension = ".level";
 const char* const kDefaultName = "NewLevel";
 
 bool InMapView(int x, int y) { return 0 < x && x < kEditorViewSize && 0 < y && y < kEditorViewSize; }
@@ -183,7 +184,7 @@ void LevelEditor::HandleSaveDialog() {
     // ever reach the file name.
     if (!IsSafeLevelName(saveName)) return;
     // A save that failed keeps the dialog up, so the player sees the level is not on disk.
-    if (!SaveLevel(kCustomFolder + saveName + kLevelExtension)) return;
+    if (!SaveLevel(kCustomLevelFolder + saveName + kLevelExtension)) return;
     saveDialogOpen = false;
     leftHeldFromDialog = true;
   } else if (MouseOn(cancelButton)) {

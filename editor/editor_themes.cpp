@@ -1,3 +1,5 @@
+#include "editor/editor_themes.h"
+
 #include "editor/editor_model.h"
 
 std::vector<EditorTheme> themes;

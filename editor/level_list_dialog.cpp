@@ -10,11 +10,11 @@
 #include "engine/progress.h"
 #include "input/gamepad.h"
 #include "input/input.h"
+#include "level/level_file.h"
 
 namespace fs = boost::filesystem;
 
 namespace {
-const char* kCustomFolder = "Levels/Custom";
 const int kFontSize = 14;
 const int kButtonWidth = 40;
 const int kButtonHeight = 20;
@@ -52,10 +52,10 @@ std::vector<std::vector<std::string>> SplitIntoPages(const std::vector<std::stri
 std::vector<std::string> ListCustomFolder() {
   std::vector<std::string> entries;
   boost::system::error_code error;
-  const fs::path folder(kCustomFolder);
+  const fs::path folder(kCustomLevelFolder);
   if (!fs::is_directory(folder, error)) return entries;
   for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-    entries.push_back(std::string(kCustomFolder) + "/" + it->path().filename().string());
+    entries.push_back(kCustomLevelFolder + it->path().filename().string());
   }
   // The platform lists a folder in no useful order; sorted, a player finds the same level in the same place.
   std::sort(entries.begin(), entries.end());

@@ -3,22 +3,16 @@
 #include <cstdlib>
 #include <string>
 
+#include "engine/frame_counter.h"
 #include "engine/rect.h"
 #include "entities/player.h"
 #include "world/tile_images.h"
 #include "world/world.h"
 
-const int kBlorpAirborne = 0;
-const int kBlorpSquashing = 1;
-const int kBlorpRecovering = 2;
 const int kBlorpFrameTime = 3;
 const int kBlorpSquashedFrame = 3;  // the flattest picture, where squashing turns into recovering
 const int kBlorpHopSpeed = 3;
 const int kBlorpWallProbe = 6;  // how far below its top a blorp feels a wall in mid-air
-// A blorp that hops into a pit stops a screen below the level: falling on, its speed and position
-// would overflow minutes later, and long before that its 16-bit collision box and drawing
-// position would wrap around back into the level.
-const int kBlorpLostDepth = 480;
 const int kChildDrop = 8;  // children appear this far below their parent's top
 
 const int kSmallBlorpSize = 20;
@@ -41,40 +35,23 @@ const int kSmashyWaitFrames = 100;
 const int kSmashyZoneDepth = 500;  // how far below it the hero sets it off
 const int kSmashyIdleFrame = 0;
 const int kSmashyCrushFrame = 1;
-// Same reason as the blorps: a crusher dropped into a pit would wrap its box back into the level.
-const int kSmashyLostDepth = 480;
 
 Image smallBlorpFrames[2][4];
 Image mediumBlorpFrames[2][4];
 Image largeBlorpFrames[2][4];
 Image smashyFrames[2];
 
-namespace {
-// A record's direction may be any integer; anything but 0 moves right, so the frame table is
-// never indexed outside its two rows.
-int Facing(int recorded) { return recorded == 0 ? 0 : 1; }
-
-int LevelBottom() { return world.height * kTileSize; }
-}  // namespace
-
 
 Blorp::Blorp(int size, const char* name, int takeOffSpeed, Image (&frames)[2][4])
-    : size(size), name(name), takeOffSpeed(takeOffSpeed), frames(frames) {
+    : Enemy(0, 0, size, size, name, kStandsOnFloor, kNotCounted), takeOffSpeed(takeOffSpeed), frames(frames) {
   active = false;
-  w = size;
-  h = size;
-  typeName = name;
-  snapToGround = true;
 }
 
 Blorp::Blorp(int x, int y, int direction, int size, const char* name, int takeOffSpeed, Image (&frames)[2][4])
-    : Blorp(size, name, takeOffSpeed, frames) {
-  active = true;
-  this->x = x;
-  this->y = y;
-  this->direction = Facing(direction);
-  world.enemyCount += 1;
-}
+    : Enemy(x, y, size, size, name, kStandsOnFloor, kCounted),
+      direction(Facing(direction)),
+      takeOffSpeed(takeOffSpeed),
+      frames(frames) {}
 
 void Blorp::Kill() {
   if (!active) return;
@@ -85,15 +62,11 @@ void Blorp::Spawn(int px, int py) {
   active = true;
   x = px;
   y = py;
-  w = size;
-  h = size;
-  state = kBlorpAirborne;
+  state = kAirborne;
   frame = 0;
   frameCounter = 0;
   framePeriod = kBlorpFrameTime;
-  typeName = name;
-  snapToGround = true;
-  direction = rand() % 2;
+  direction = Direction(rand() % 2);
   jumping = true;
   jumpSpeed = 0;
   if (thePlayer) {
@@ -113,8 +86,9 @@ void Blorp::Update() {
   if (active && jumping) Hop();
 }
 
+// A blorp that hops into a pit stops below the level.
 void Blorp::Hop() {
-  if (y > LevelBottom() + kBlorpLostDepth) return;
+  if (LostBelowLevel(*this)) return;
   y -= jumpSpeed;
   jumpSpeed -= 1;
   MoveSideways();
@@ -123,49 +97,33 @@ void Blorp::Hop() {
 
 // A wall in mid-air turns it back to where it was before the step.
 void Blorp::MoveSideways() {
-  if (direction == 0) {
-    x -= kBlorpHopSpeed;
-    if (IsSolidAt(x, y) || IsSolidAt(x, y + kBlorpWallProbe)) {
-      x += kBlorpHopSpeed;
-      direction = 1;
-    }
-  } else {
-    x += kBlorpHopSpeed;
-    if (IsSolidAt(x + w, y) || IsSolidAt(x + w, y + kBlorpWallProbe)) {
-      x -= kBlorpHopSpeed;
-      direction = 0;
-    }
-  }
+  const int step = Step(direction, kBlorpHopSpeed);
+  x += step;
+  if (!SolidAhead(direction == kLeft, {0, kBlorpWallProbe})) return;
+  x -= step;
+  direction = Turned(direction);
 }
 
-bool Blorp::FeetOnGround() const { return IsSolidAt(x, y + h) || IsSolidAt(x + w, y + h); }
-
 void Blorp::LandIfOnGround() {
-  if (!FeetOnGround()) return;
+  if (!SolidUnderFeet(*this, 0)) return;
   jumping = false;
-  state = kBlorpSquashing;
-  while (FeetOnGround()) y -= 1;
+  state = kSquashing;
+  LiftClearOfFloor(*this);
 }
 
 void Blorp::Animate() {
-  if (state == kBlorpAirborne) {
+  if (state == kAirborne) {
     frame = 0;
-  } else if (state == kBlorpSquashing) {
-    if (++frameCounter < framePeriod) return;
-    frameCounter = 0;
-    if (++frame == kBlorpSquashedFrame) state = kBlorpRecovering;
-  } else {
-    if (++frameCounter < framePeriod) return;
-    frameCounter = 0;
+  } else if (state == kSquashing) {
+    if (StepDue(frameCounter, framePeriod) && ++frame == kBlorpSquashedFrame) state = kRecovering;
+  } else if (StepDue(frameCounter, framePeriod)) {
     if (--frame == 0) {
-      state = kBlorpAirborne;
+      state = kAirborne;
       jumping = true;
       jumpSpeed = takeOffSpeed;
     }
   }
 }
-
-void Blorp::Collide() { TouchPlayer(); }
 
 void Blorp::Draw() {
   if (active) frames[direction][frame].Draw(x - world.cameraX, y - world.cameraY);
@@ -208,31 +166,26 @@ template class SplittingBlorp<SmallBlorp>;
 template class SplittingBlorp<MediumBlorp>;
 
 
-SmallBlorp::SmallBlorp() : Blorp(kSmallBlorpSize, "SmallBlorp", kSmallBlorpTakeOff, smallBlorpFrames) {}
+SmallBlorp::SmallBlorp() : Blorp(kSmallBlorpSize, kTypeName, kSmallBlorpTakeOff, smallBlorpFrames) {}
 
 SmallBlorp::SmallBlorp(int x, int y, int direction)
-    : Blorp(x, y, direction, kSmallBlorpSize, "SmallBlorp", kSmallBlorpTakeOff, smallBlorpFrames) {}
+    : Blorp(x, y, direction, kSmallBlorpSize, kTypeName, kSmallBlorpTakeOff, smallBlorpFrames) {}
 
 MediumBlorp::MediumBlorp()
-    : SplittingBlorp(kMediumBlorpSize, "MediumBlorp", kMediumBlorpTakeOff, mediumBlorpFrames, kMediumSplitLeft,
+    : SplittingBlorp(kMediumBlorpSize, kTypeName, kMediumBlorpTakeOff, mediumBlorpFrames, kMediumSplitLeft,
                      kMediumSplitWidth) {}
 
 MediumBlorp::MediumBlorp(int x, int y, int direction)
-    : SplittingBlorp(x, y, direction, kMediumBlorpSize, "MediumBlorp", kMediumBlorpTakeOff, mediumBlorpFrames,
+    : SplittingBlorp(x, y, direction, kMediumBlorpSize, kTypeName, kMediumBlorpTakeOff, mediumBlorpFrames,
                      kMediumSplitLeft, kMediumSplitWidth) {}
 
 LargeBlorp::LargeBlorp(int x, int y, int direction)
-    : SplittingBlorp(x, y, direction, kLargeBlorpSize, "LargeBlorp", kLargeBlorpTakeOff, largeBlorpFrames,
+    : SplittingBlorp(x, y, direction, kLargeBlorpSize, kTypeName, kLargeBlorpTakeOff, largeBlorpFrames,
                      kLargeSplitLeft, kLargeSplitWidth) {}
 
 
-Smashy::Smashy(int x, int y) : homeY(y) {
-  this->x = x;
-  this->y = y;
-  w = kSmashySize;
-  h = kSmashySize;
-  typeName = "Smashy";
-  snapToGround = false;
+Smashy::Smashy(int x, int y)
+    : Enemy(x, y, kSmashySize, kSmashySize, kTypeName, kFloats, kNotCounted), homeY(y) {
   waitTime = kSmashyWaitFrames;
   triggerZone = MakeRect(x, y + kSmashySize, kSmashySize, kSmashyZoneDepth);
 }
@@ -247,18 +200,15 @@ void Smashy::Update() {
   }
 }
 
-bool Smashy::OnFloor() const {
-  return IsSolidAt(x, y + h) || IsSolidAt(x + w / 2, y + h) || IsSolidAt(x + w, y + h);
-}
-
+// A crusher dropped into a pit stops below the level.
 void Smashy::Drop() {
-  if (y > LevelBottom() + kSmashyLostDepth) return;
+  if (LostBelowLevel(*this)) return;
   y += kSmashyDropSpeed;
-  if (!OnFloor()) return;
+  if (!SolidUnderFeet(*this, 0, true)) return;
   falling = false;
   resting = true;
   waitCounter = 0;
-  while (OnFloor()) y -= 1;
+  LiftClearOfFloor(*this, true);
 }
 
 void Smashy::WaitOrRise() {
@@ -287,48 +237,24 @@ void Smashy::Animate() {
 
 void Smashy::Draw() { smashyFrames[frame].Draw(x - world.cameraX, y - world.cameraY); }
 
-void Smashy::WriteLevelLine(std::ostream& out) { WriteRecord(out); }
 
-
-namespace {
-bool LoadBlorpFrames(Image (&frames)[2][4], const std::string& folder) {
-  for (int direction = 0; direction < 2; ++direction) {
-    for (int frame = 0; frame < 4; ++frame) {
-      const std::string file = std::to_string(direction) + "-" + std::to_string(frame) + ".png";
-      if (!LoadKeyed(frames[direction][frame], folder + file)) return false;
-    }
-  }
-  return true;
-}
-
-void FreeBlorpFrames(Image (&frames)[2][4]) {
-  for (auto& row : frames) {
-    for (Image& frame : row) frame.Free();
-  }
-}
-}  // namespace
-
+// Every picture of this world is needed: loading gives up at the first that fails.
 bool LoadBlorpGraphics() {
-  for (int index = 0; index < 4; ++index) {
-    if (!LoadKeyed(jellyImages[index], "gfx/Tiles/Blorp/Jelly/" + std::to_string(index) + ".png")) return false;
-  }
-  if (!jellyInnerImage.Load("gfx/Tiles/Blorp/Jelly/inner.png")) return false;
-  if (!sludgeImage.Load("gfx/Tiles/Blorp/Sludge/0.png")) return false;
-  if (!LoadBlorpFrames(smallBlorpFrames, "gfx/Entities/Blorp/Small_blorp/")) return false;
-  if (!LoadBlorpFrames(mediumBlorpFrames, "gfx/Entities/Blorp/Medium_blorp/")) return false;
-  if (!LoadBlorpFrames(largeBlorpFrames, "gfx/Entities/Blorp/Large_blorp/")) return false;
-  for (int index = 0; index < 2; ++index) {
-    if (!smashyFrames[index].Load("gfx/Entities/Blorp/Smashy/" + std::to_string(index) + ".png")) return false;
-  }
-  return true;
+  return LoadNumbered(jellyImages, "gfx/Tiles/Blorp/Jelly/", kKeyed, kStop) &&
+         jellyInnerImage.Load("gfx/Tiles/Blorp/Jelly/inner.png") &&
+         sludgeImage.Load("gfx/Tiles/Blorp/Sludge/0.png") &&
+         LoadNumberedTable(smallBlorpFrames, "gfx/Entities/Blorp/Small_blorp/", kStop) &&
+         LoadNumberedTable(mediumBlorpFrames, "gfx/Entities/Blorp/Medium_blorp/", kStop) &&
+         LoadNumberedTable(largeBlorpFrames, "gfx/Entities/Blorp/Large_blorp/", kStop) &&
+         LoadNumbered(smashyFrames, "gfx/Entities/Blorp/Smashy/", kOpaque, kStop);
 }
 
 void FreeBlorpGraphics() {
-  for (Image& jelly : jellyImages) jelly.Free();
+  FreeImages(jellyImages);
   jellyInnerImage.Free();
   sludgeImage.Free();
-  FreeBlorpFrames(smallBlorpFrames);
-  FreeBlorpFrames(mediumBlorpFrames);
-  FreeBlorpFrames(largeBlorpFrames);
-  for (Image& frame : smashyFrames) frame.Free();
+  FreeImages(smallBlorpFrames);
+  FreeImages(mediumBlorpFrames);
+  FreeImages(largeBlorpFrames);
+  FreeImages(smashyFrames);
 }

@@ -4,17 +4,20 @@
 #include <ostream>
 
 #include "engine/image.h"
-#include "entities/game_object.h"
+#include "entities/enemy.h"
 
 // A hopping jelly. Landed, it squashes and recovers, then jumps again in its direction; it only
 // moves while in the air. The three sizes differ only in box, take-off speed and pictures.
-class Blorp : public Entity {
+class Blorp : public Enemy, public LeftFirst {
  public:
-  int state = 1;  // 0 airborne, 1 squashing after a landing, 2 recovering before the next jump
+  // Squashing after a landing, then recovering before the next jump.
+  enum State : int { kAirborne = 0, kSquashing = 1, kRecovering = 2 };
+
+  State state = kSquashing;
   int frame = 0;  // column of the frame table
   int frameCounter = 0;
   int framePeriod = 3;
-  int direction = 0;  // 0 moving left, 1 moving right
+  Direction direction = kLeft;
   bool jumping = false;
   int jumpSpeed = 0;  // upward positive
 
@@ -24,7 +27,6 @@ class Blorp : public Entity {
   void Draw() override;
   void WriteLevelLine(std::ostream& out) override;
   void Animate() override;
-  void Collide() override;
   // Brings an embedded child to life at (px, py): falling, in a random direction, and pushed
   // down out of the hero who has just stomped its parent.
   void Spawn(int px, int py);
@@ -38,19 +40,17 @@ class Blorp : public Entity {
   virtual void DrawChildren() {}
 
  private:
-  int size;
-  const char* name;
   int takeOffSpeed;
   Image (*frames)[4];
 
   void Hop();
   void MoveSideways();
   void LandIfOnGround();
-  bool FeetOnGround() const;
 };
 
 class SmallBlorp : public Blorp {
  public:
+  static constexpr const char* kTypeName = "SmallBlorp";
   SmallBlorp();
   SmallBlorp(int x, int y, int direction);
 };
@@ -79,19 +79,22 @@ class SplittingBlorp : public Blorp {
 
 class MediumBlorp : public SplittingBlorp<SmallBlorp> {
  public:
+  static constexpr const char* kTypeName = "MediumBlorp";
   MediumBlorp();
   MediumBlorp(int x, int y, int direction);
 };
 
 class LargeBlorp : public SplittingBlorp<MediumBlorp> {
  public:
+  static constexpr const char* kTypeName = "LargeBlorp";
   LargeBlorp(int x, int y, int direction);
 };
 
 // An invulnerable crusher. It drops when the hero passes below it, waits on the floor and rises
 // back; its touch hurts from every side.
-class Smashy : public Entity {
+class Smashy : public Enemy {
  public:
+  static constexpr const char* kTypeName = "Smashy";
   int frame = 0;  // 0 idle or rising, 1 dropping or waiting
   bool falling = false;
   bool resting = false;  // landed, waiting or rising
@@ -103,7 +106,6 @@ class Smashy : public Entity {
   Smashy(int x, int y);
   void Update() override;
   void Draw() override;
-  void WriteLevelLine(std::ostream& out) override;
   void Animate() override;
   // Its own crush rule instead of the stomp rule: nothing can kill it.
   void Collide() override;
@@ -111,7 +113,6 @@ class Smashy : public Entity {
  private:
   void Drop();
   void WaitOrRise();
-  bool OnFloor() const;
 };
 
 extern Image smallBlorpFrames[2][4];  // [direction][frame]

@@ -1,15 +1,14 @@
 #include "enemies/explosive.h"
 
+#include "engine/frame_counter.h"
 #include "engine/rect.h"
 #include "entities/player.h"
 #include "world/world.h"
 
-const int kExplosiveFlying = 0;
-const int kExplosiveBursting = 1;
 const int kBlastFrameTime = 2;
 
-Explosive::Explosive(const char* name, const Blast& blast, Image* frames) : blast(blast), frames(frames) {
-  typeName = name;
+Explosive::Explosive(const char* name, const Blast& blast, Image* frames)
+    : Entity(0, 0, 0, 0, name, kFloats), blast(blast), frames(frames) {
   active = false;
 }
 
@@ -22,12 +21,12 @@ void Explosive::Start(int px, int py, int width, int height, int flightFrame) {
   frame = flightFrame;
   frameCounter = 0;
   framePeriod = kBlastFrameTime;
-  state = kExplosiveFlying;
+  state = kFlying;
 }
 
 void Explosive::Kill() {
   if (!Flying()) return;
-  state = kExplosiveBursting;
+  state = kBursting;
   x -= blast.left;
   y -= blast.up;
   w = blast.size;
@@ -44,13 +43,11 @@ void Explosive::Update() {
 }
 
 void Explosive::Animate() {
-  if (state == kExplosiveFlying) {
+  if (state == kFlying) {
     frame = FlightFrame();
     return;
   }
-  if (++frameCounter < framePeriod) return;
-  frameCounter = 0;
-  if (++frame >= blast.endFrame) active = false;
+  if (StepDue(frameCounter, framePeriod) && ++frame >= blast.endFrame) active = false;
 }
 
 void Explosive::Collide() {

@@ -27,7 +27,9 @@ class Explosive : public Entity {
     int endFrame;  // the first frame number past the blast: it ends there
   };
 
-  int state = 0;  // 0 flying, 1 exploding
+  enum State : int { kFlying = 0, kBursting = 1 };
+
+  State state = kFlying;
   int frame = 0;
   int frameCounter = 0;
   int framePeriod = 2;
@@ -44,7 +46,7 @@ class Explosive : public Entity {
   // The projectile or its blast hurts the hero, even in a tank; a projectile bursts on him.
   void Collide() override;
 
-  bool Flying() const { return active && state == 0; }
+  bool Flying() const { return active && state == kFlying; }
 
  protected:
   Explosive(const char* name, const Blast& blast, Image* frames);

@@ -2,12 +2,11 @@
 
 #include <algorithm>
 
-#include "engine/engine.h"
 #include "engine/rect.h"
 #include "entities/player.h"
+#include "world/camera.h"
 #include "world/world.h"
 
-const int kLargeShot = 1;
 const int kSmallShotSize = 7;
 const int kLargeShotSize = 12;
 const int kShotSpeed = 5;
@@ -16,20 +15,15 @@ const int kLargeShotMaxVy = 10;  // either way
 
 Image laserShotImages[2];
 
-LaserShot::LaserShot() {
-  w = kSmallShotSize;
-  h = kSmallShotSize;
-  typeName = "LaserShot";
-  Kill();
-}
+LaserShot::LaserShot() : Entity(0, 0, kSmallShotSize, kSmallShotSize, "LaserShot", kFloats) { Kill(); }
 
-void LaserShot::Fire(int px, int py, int direction, int kind) {
+void LaserShot::Fire(int px, int py, Direction direction, Kind kind) {
   active = true;
   x = px;
   y = py;
   this->direction = direction;
   this->kind = kind;
-  const bool large = kind == kLargeShot;
+  const bool large = kind == kLarge;
   vy = large ? kLargeShotLaunchVy : 0;
   w = large ? kLargeShotSize : kSmallShotSize;
   h = w;
@@ -43,29 +37,19 @@ void LaserShot::Update() {
   if (!active) return;
   Fly();
   if (!active) return;
-  if (kind == kLargeShot) Bounce();
-  if (OutOfView()) Kill();
+  if (kind == kLarge) Bounce();
+  if (OutOfView(x, y, w, h)) Kill();
 }
 
 void LaserShot::Fly() {
   y -= vy;
-  if (direction == 0) {
-    x -= kShotSpeed;
-    if (IsSolidAt(x, y)) Kill();
-  } else {
-    x += kShotSpeed;
-    if (IsSolidAt(x + w, y)) Kill();
-  }
+  x += Step(direction, kShotSpeed);
+  if (IsSolidAt(direction == kLeft ? x : x + w, y)) Kill();
 }
 
 void LaserShot::Bounce() {
   vy = std::clamp(vy - 1, -kLargeShotMaxVy, kLargeShotMaxVy);
   if (IsSolidAt(x + w / 2, y + h)) vy = -vy;
-}
-
-bool LaserShot::OutOfView() const {
-  return x + w < world.cameraX || x > world.cameraX + kScreenWidth || y + h < world.cameraY ||
-         y > world.cameraY + kScreenHeight;
 }
 
 void LaserShot::Collide() {

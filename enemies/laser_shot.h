@@ -2,19 +2,22 @@
 #include <ostream>
 
 #include "engine/image.h"
-#include "entities/game_object.h"
+#include "entities/enemy.h"
 
 // A laser bolt, owned by the enemy that fires it. Not an enemy itself: it is never counted and
 // never killed, only ended.
-class LaserShot : public Entity {
+class LaserShot : public Entity, public LeftFirst {
  public:
-  int direction = 0;  // 0 flying left, 1 flying right
-  int kind = 0;       // 0 small and straight, 1 large, falling and bouncing
-  int vy = 0;         // upward positive
+  // A small bolt flies straight; a large one falls and bounces.
+  enum Kind : int { kSmall = 0, kLarge = 1 };
+
+  Direction direction = kLeft;
+  Kind kind = kSmall;
+  int vy = 0;  // upward positive
 
   LaserShot();
   // Starts the bolt at (px, py); a bolt still in flight simply starts over.
-  void Fire(int px, int py, int direction, int kind);
+  void Fire(int px, int py, Direction direction, Kind kind);
   // Ends the bolt.
   void Kill() override;
   void Update() override;
@@ -28,7 +31,6 @@ class LaserShot : public Entity {
  private:
   void Fly();
   void Bounce();
-  bool OutOfView() const;
 };
 
 extern Image laserShotImages[2];  // [kind]

@@ -2,18 +2,17 @@
 
 #include <string>
 
-#include "enemies/surroundings.h"
 #include "engine/engine.h"
+#include "engine/frame_counter.h"
 #include "engine/rect.h"
+#include "entities/enemy.h"
 #include "entities/player.h"
 #include "world/tile_images.h"
 #include "world/world.h"
 
 const int kGuardWidth = 50;
 const int kGuardHeight = 45;
-const int kGuardActive = 0;
-const int kGuardDying = 1;
-const int kGuardDead = 2;
+const int kGuardWreckFrameTime = 3;
 const int kGuardFirstWreckFrame = 4;
 const int kGuardDeadFrame = 8;
 const int kGuardAlertFrames = 2;  // the alert pictures follow the two calm ones
@@ -22,8 +21,6 @@ const int kGuardRightSightHeight = 10;
 const int kGuardLeftSightHeight = 20;
 const int kGuardMuzzleRightX = 44;
 const int kGuardMuzzleY = 22;
-const int kGuardRight = 0;
-const int kGuardLeft = 1;
 
 const int kMissileSize = 20;
 const int kMissileLaunchFrame = 6;
@@ -34,9 +31,7 @@ const Explosive::Blast kMissileBlast = {40, 40, 100, 8, 12};
 
 const int kMissileBotWidth = 30;
 const int kMissileBotHeight = 45;
-const int kMissileBotActive = 0;
-const int kMissileBotDying = 1;
-const int kMissileBotDead = 2;
+const int kMissileBotFrameTime = 2;
 const int kMissileBotFirstWreckFrame = 2;
 const int kMissileBotDeadFrame = 6;
 const int kMissileBotLaunchX = -20;
@@ -49,21 +44,12 @@ const SDL_Rect kOverlordHead = {160, 0, 143, 98};
 const SDL_Rect kOverlordTorso = {31, 98, 429, 286};
 const SDL_Rect kOverlordBase = {0, 384, 500, 96};
 
-const int kSmallBolt = 0;
-const int kBoltLeft = 0;
-const int kBoltRight = 1;
-
 Image robotGuardFrames[9];
 Image missileFrames[13];
 Image missileBotFrames[7];
 Image overlordImage;
 
 namespace {
-// A record's direction may be any integer; anything but 0 faces left, so the frame numbers
-// always stay within the guard's pictures.
-int Facing(int recorded) { return recorded == 0 ? 0 : 1; }
-
-SDL_Rect Offset(SDL_Rect box, int x, int y) { return MakeRect(x + box.x, y + box.y, box.w, box.h); }
 
 // -1, 0 or 1: the step that brings `position` into the band [target, target + band).
 int StepTowards(int position, int target, int band) {
@@ -74,25 +60,14 @@ int StepTowards(int position, int target, int band) {
 }  // namespace
 
 
-RobotGuard::RobotGuard(int x, int y, int direction) : direction(Facing(direction)) {
-  this->x = x;
-  this->y = y;
-  w = kGuardWidth;
-  h = kGuardHeight;
-  typeName = "RobotGuard";
-  snapToGround = true;
+RobotGuard::RobotGuard(int x, int y, int direction)
+    : MortalEnemy(x, y, kGuardWidth, kGuardHeight, kTypeName, kStandsOnFloor, kCounted),
+      direction(Facing(direction)) {
   frame = this->direction;
-  world.enemyCount += 1;
+  framePeriod = kGuardWreckFrameTime;
 }
 
-void RobotGuard::Kill() {
-  if (state != kGuardActive) return;
-  active = false;
-  state = kGuardDying;
-  frame = kGuardFirstWreckFrame;
-  frameCounter = 0;
-  world.enemiesKilled += 1;
-}
+void RobotGuard::Kill() { StartDying(kGuardFirstWreckFrame); }
 
 void RobotGuard::Update() {
   Animate();
@@ -120,7 +95,7 @@ void RobotGuard::Collide() {
 // Facing right the sight is only 10 pixels tall at the guard's top, so it misses a hero
 // standing on its own floor; facing left it is 20 tall and does not.
 void RobotGuard::Look() {
-  if (direction == kGuardRight) {
+  if (direction == kRight) {
     sightRect = ForwardSight(x + w, y, kGuardRightSightHeight, false);
   } else {
     sightRect = ForwardSight(x, y, kGuardLeftSightHeight, true);
@@ -129,22 +104,16 @@ void RobotGuard::Look() {
 
 // An alert guard stands and faces the hero; a calm one turns at walls and ledges.
 void RobotGuard::Move() {
-  int step = kGuardPatrolSpeed;
+  int speed = kGuardPatrolSpeed;
   if (alert == 1) {
-    direction = thePlayer && thePlayer->x < x ? kGuardLeft : kGuardRight;
-    step = 0;
+    direction = thePlayer && thePlayer->x < x ? kLeft : kRight;
+    speed = 0;
   }
-  if (direction == kGuardRight) {
-    x += step;
-    if (IsSolidAt(x + w, y + h) && !IsSolidAt(x + w, y + h / 2)) return;
-    x -= step;
-    if (alert == 0) direction = kGuardLeft;
-  } else {
-    x -= step;
-    if (IsSolidAt(x, y + h) && !IsSolidAt(x, y + h / 2)) return;
-    x += step;
-    if (alert == 0) direction = kGuardRight;
-  }
+  const int step = Step(direction, speed);
+  x += step;
+  if (!WallOrLedgeAhead(direction == kLeft)) return;
+  x -= step;
+  if (alert == 0) direction = Turned(direction);
 }
 
 // The interval runs on even with all five bolts in flight; that shot is simply lost.
@@ -153,10 +122,10 @@ void RobotGuard::Fire() {
   fireCounter = 0;
   LaserShot* shot = FirstInactive(shots);
   if (!shot) return;
-  if (direction == kGuardRight) {
-    shot->Fire(x + kGuardMuzzleRightX, y + kGuardMuzzleY, kBoltRight, kSmallBolt);
+  if (direction == kRight) {
+    shot->Fire(x + kGuardMuzzleRightX, y + kGuardMuzzleY, LaserShot::kRight, LaserShot::kSmall);
   } else {
-    shot->Fire(x, y + kGuardMuzzleY, kBoltLeft, kSmallBolt);
+    shot->Fire(x, y + kGuardMuzzleY, LaserShot::kLeft, LaserShot::kSmall);
   }
 }
 
@@ -167,12 +136,10 @@ void RobotGuard::CalmDown() {
 }
 
 void RobotGuard::Animate() {
-  if (state == kGuardActive) {
+  if (state == kLiving) {
     frame = direction + kGuardAlertFrames * alert;
-  } else if (state == kGuardDying) {
-    if (++frameCounter < framePeriod) return;
-    frameCounter = 0;
-    if (++frame >= kGuardDeadFrame) state = kGuardDead;
+  } else if (state == kDying) {
+    StepDying(kGuardDeadFrame);
   } else {
     frame = kGuardDeadFrame;
   }
@@ -218,7 +185,7 @@ void Missile::FlyOn() {
   } else if (IsSolidAt(x, y) || IsSolidAt(x + w, y) || IsSolidAt(x, y + h) || IsSolidAt(x + w, y + h)) {
     Kill();
   }
-  if (Flying() && WhollyOutOfView(*this)) active = false;
+  if (Flying() && OutOfView(*this)) active = false;
 }
 
 // Clockwise from straight up; a pair that is no heading shows it pointing down.
@@ -234,24 +201,12 @@ int Missile::FlightFrame() const {
 }
 
 
-MissileBot::MissileBot(int x, int y) {
-  this->x = x;
-  this->y = y;
-  w = kMissileBotWidth;
-  h = kMissileBotHeight;
-  typeName = "MissileBot";
-  snapToGround = false;
-  world.enemyCount += 1;
+MissileBot::MissileBot(int x, int y)
+    : MortalEnemy(x, y, kMissileBotWidth, kMissileBotHeight, kTypeName, kFloats, kCounted) {
+  framePeriod = kMissileBotFrameTime;
 }
 
-void MissileBot::Kill() {
-  if (state != kMissileBotActive) return;
-  active = false;
-  frame = kMissileBotFirstWreckFrame;
-  state = kMissileBotDying;
-  frameCounter = 0;
-  world.enemiesKilled += 1;
-}
+void MissileBot::Kill() { StartDying(kMissileBotFirstWreckFrame); }
 
 void MissileBot::Update() {
   Animate();
@@ -270,37 +225,23 @@ void MissileBot::CountToLaunch() {
 }
 
 void MissileBot::Animate() {
-  if (state == kMissileBotDead) {
+  if (state == kDead) {
     frame = kMissileBotDeadFrame;
-    return;
-  }
-  if (++frameCounter < framePeriod) return;
-  frameCounter = 0;
-  if (state == kMissileBotActive) {
+  } else if (state == kDying) {
+    StepDying(kMissileBotDeadFrame);
+  } else if (StepDue(frameCounter, framePeriod)) {
     frame = frame == 0 ? 1 : 0;
-  } else if (++frame >= kMissileBotDeadFrame) {
-    state = kMissileBotDead;
   }
 }
-
-void MissileBot::Collide() { TouchPlayer(); }
 
 void MissileBot::Draw() {
   missileBotFrames[frame].Draw(x - world.cameraX, y - world.cameraY);
   for (Missile& missile : missiles) missile.Draw();
 }
 
-void MissileBot::WriteLevelLine(std::ostream& out) { WriteRecord(out); }
 
-
-Overlord::Overlord(int x, int y) {
-  this->x = x;
-  this->y = y;
-  w = kOverlordWidth;
-  h = kOverlordHeight;
-  typeName = "Overlord";
-  snapToGround = true;
-}
+Overlord::Overlord(int x, int y)
+    : Enemy(x, y, kOverlordWidth, kOverlordHeight, kTypeName, kStandsOnFloor, kNotCounted) {}
 
 void Overlord::Update() {
   Collide();
@@ -313,9 +254,9 @@ void Overlord::Update() {
 
 bool Overlord::FloorEndsAhead() const { return GetTile((x + w) / kTileSize, (y + h) / kTileSize)->IsEmpty(); }
 
-SDL_Rect Overlord::HeadBox() const { return Offset(kOverlordHead, x, y); }
-SDL_Rect Overlord::TorsoBox() const { return Offset(kOverlordTorso, x, y); }
-SDL_Rect Overlord::BaseBox() const { return Offset(kOverlordBase, x, y); }
+SDL_Rect Overlord::HeadBox() const { return PartRect(kOverlordHead); }
+SDL_Rect Overlord::TorsoBox() const { return PartRect(kOverlordTorso); }
+SDL_Rect Overlord::BaseBox() const { return PartRect(kOverlordBase); }
 
 void Overlord::Collide() {
   if (!thePlayer || thePlayer->dead) return;
@@ -327,37 +268,23 @@ void Overlord::Animate() {}
 
 void Overlord::Draw() { overlordImage.Draw(x - world.cameraX, y - world.cameraY); }
 
-void Overlord::WriteLevelLine(std::ostream& out) { WriteRecord(out); }
-
-
-namespace {
-void LoadNumbered(Image* images, int count, const std::string& folder) {
-  for (int index = 0; index < count; ++index) LoadKeyed(images[index], folder + std::to_string(index) + ".png");
-}
-
-void FreeAll(Image* images, int count) {
-  for (int index = 0; index < count; ++index) images[index].Free();
-}
-}  // namespace
 
 bool LoadRobotCityGraphics() {
-  LoadNumbered(steelImages, 4, "gfx/Tiles/RobotCity/steel/");
+  LoadNumbered(steelImages, "gfx/Tiles/RobotCity/steel/");
   steelInnerImage.Load("gfx/Tiles/RobotCity/steel/inner.png");
-  for (int direction = 0; direction < 2; ++direction) {
-    LoadNumbered(conveyorImages[direction], 2, "gfx/Tiles/RobotCity/conveyor/" + std::to_string(direction) + "-");
-  }
-  LoadNumbered(robotGuardFrames, 9, "gfx/Entities/RobotCity/Robot Guard/");
-  LoadNumbered(missileFrames, 13, "gfx/Entities/RobotCity/Missile/");
-  LoadNumbered(missileBotFrames, 7, "gfx/Entities/RobotCity/Missile Bot/");
+  LoadNumberedTable(conveyorImages, "gfx/Tiles/RobotCity/conveyor/");
+  LoadNumbered(robotGuardFrames, "gfx/Entities/RobotCity/Robot Guard/");
+  LoadNumbered(missileFrames, "gfx/Entities/RobotCity/Missile/");
+  LoadNumbered(missileBotFrames, "gfx/Entities/RobotCity/Missile Bot/");
   return LoadKeyed(overlordImage, "gfx/Entities/RobotCity/Overlord/robot_overlord.png");
 }
 
 void FreeRobotCityGraphics() {
-  FreeAll(steelImages, 4);
+  FreeImages(steelImages);
   steelInnerImage.Free();
-  for (auto& row : conveyorImages) FreeAll(row, 2);
-  FreeAll(robotGuardFrames, 9);
-  FreeAll(missileFrames, 13);
-  FreeAll(missileBotFrames, 7);
+  FreeImages(conveyorImages);
+  FreeImages(robotGuardFrames);
+  FreeImages(missileFrames);
+  FreeImages(missileBotFrames);
   overlordImage.Free();
 }

@@ -6,18 +6,16 @@
 #include "enemies/explosive.h"
 #include "enemies/laser_shot.h"
 #include "engine/image.h"
-#include "entities/game_object.h"
+#include "entities/enemy.h"
 
 // A patrolling robot. When it sees the hero it stops, turns to him and fires a laser bolt every
 // 50 frames, until 100 frames have passed without seeing him.
-class RobotGuard : public Entity {
+// Frames 0..3 facing and alert, 4..7 destruction, 8 wreck.
+class RobotGuard : public MortalEnemy, public RightFirst {
  public:
-  int state = 0;  // 0 active, 1 dying, 2 dead
-  int frame = 0;  // 0..3 facing and alert, 4..7 destruction, 8 wreck
-  int frameCounter = 0;
-  int framePeriod = 3;
+  static constexpr const char* kTypeName = "RobotGuard";
   int alert = 0;
-  int direction = 0;  // 0 facing and walking right, 1 left
+  Direction direction = kRight;  // facing and walking
   SDL_Rect sightRect = {0, 0, 1, 1};
   int alertTimer = 0;  // frames since the hero was last in sight
   int alertTime = 100;
@@ -66,12 +64,10 @@ class Missile : public Explosive {
 };
 
 // A hovering launcher that sends a homing missile every 300 frames, at most three at once.
-class MissileBot : public Entity {
+// Frames 0..1 hovering, 2..5 destruction, 6 wreck.
+class MissileBot : public MortalEnemy {
  public:
-  int state = 0;  // 0 active, 1 dying, 2 dead
-  int frame = 0;  // 0..1 hovering, 2..5 destruction, 6 wreck
-  int frameCounter = 0;
-  int framePeriod = 2;
+  static constexpr const char* kTypeName = "MissileBot";
   Missile missiles[3];
   int fireCounter = 0;
   int fireInterval = 300;
@@ -81,9 +77,7 @@ class MissileBot : public Entity {
   void Kill() override;
   void Update() override;
   void Draw() override;
-  void WriteLevelLine(std::ostream& out) override;
   void Animate() override;
-  void Collide() override;
 
  private:
   void CountToLaunch();
@@ -91,14 +85,14 @@ class MissileBot : public Entity {
 
 // The giant robot of Robot City. Nothing hurts it; once the hero is within a screen in front of
 // it, it walks right until its floor ends, and its touch kills at once.
-class Overlord : public Entity {
+class Overlord : public Enemy {
  public:
+  static constexpr const char* kTypeName = "Overlord";
   bool moving = false;
 
   Overlord(int x, int y);
   void Update() override;
   void Draw() override;
-  void WriteLevelLine(std::ostream& out) override;
   void Animate() override;
   // Head, torso and base: touching any of them ends the hero's life whatever his health.
   void Collide() override;

@@ -3,19 +3,14 @@
 #include <cstdlib>
 #include <string>
 
-#include "enemies/surroundings.h"
+#include "engine/frame_counter.h"
 #include "engine/rect.h"
+#include "entities/enemy.h"
 #include "entities/player.h"
 #include "world/tile_images.h"
 #include "world/world.h"
 
-const int kLeft = 0;
-const int kRight = 1;
-
 const int kSoldierSize = 32;
-const int kSoldierActive = 0;
-const int kSoldierDying = 1;
-const int kSoldierDead = 2;
 const int kSoldierFrameTime = 3;
 const int kSoldierStepFrames = 3;  // walking and alert pictures come in threes
 const int kSoldierFirstDyingFrame = 6;
@@ -26,15 +21,10 @@ const int kSoldierHopSpeed = 10;
 const int kSoldierSightHeight = 23;
 const int kSoldierWalkSpeed = 2;
 const int kSoldierChargeSpeed = 4;
-const int kSoldierWallProbe = 16;   // a second wall probe below its top
-const int kSoldierFloorProbe = 32;  // its feet
 const int kAlertMarkX = 12;
 const int kAlertMarkY = -21;
 
 const int kNinjaSize = 32;
-const int kNinjaActive = 0;
-const int kNinjaDying = 1;
-const int kNinjaGone = 2;
 const int kNinjaFrameTime = 2;
 const int kNinjaRunFrames = 3;
 const int kNinjaFirstDyingFrame = 3;
@@ -59,16 +49,6 @@ const Explosive::Blast kBombBlast = {35, 32, 80, 1, 6};
 
 const int kBaronWidth = 51;
 const int kBaronHeight = 59;
-const int kBaronStanding = 0;
-const int kBaronCharging = 1;
-const int kBaronCrouching = 2;
-const int kBaronRising = 3;
-const int kBaronInAir = 4;
-const int kBaronDying = 5;
-const int kBaronDead = 6;
-const int kBaronAsleep = 0;
-const int kBaronCharge = 1;
-const int kBaronHops = 2;
 const int kBaronCrouchFrame = 2;
 const int kBaronRiseFrame = 3;
 const int kBaronFirstDyingFrame = 4;
@@ -88,41 +68,15 @@ Image bomberFrames[3];
 Image bombFrames[6];
 Image baronFrames[2][10];
 
-namespace {
-// A record's direction may be any integer; anything but 0 faces right, so the frame tables are
-// never indexed outside their two rows.
-int Facing(int recorded) { return recorded == 0 ? kLeft : kRight; }
 
-bool HeroFalling() { return thePlayer->airborne && thePlayer->vy < 0; }
-
-// One step of a frame counter; true when the step's time is up.
-bool StepDue(int& frameCounter, int framePeriod) {
-  if (++frameCounter < framePeriod) return false;
-  frameCounter = 0;
-  return true;
-}
-}  // namespace
-
-
-Soldier::Soldier(int x, int y, int direction) : direction(Facing(direction)) {
-  this->x = x;
-  this->y = y;
-  w = kSoldierSize;
-  h = kSoldierSize;
-  typeName = "Soldier";
-  snapToGround = true;
+Soldier::Soldier(int x, int y, int direction)
+    : MortalEnemy(x, y, kSoldierSize, kSoldierSize, kTypeName, kStandsOnFloor, kCounted),
+      direction(Facing(direction)) {
   framePeriod = kSoldierFrameTime;
-  world.enemyCount += 1;
 }
 
 void Soldier::Kill() {
-  if (state != kSoldierActive) return;
-  active = false;
-  state = kSoldierDying;
-  frame = kSoldierFirstDyingFrame;
-  frameCounter = 0;
-  hopSpeed = 0;
-  world.enemiesKilled += 1;
+  if (StartDying(kSoldierFirstDyingFrame)) hopSpeed = 0;
 }
 
 void Soldier::Update() {
@@ -155,35 +109,32 @@ void Soldier::Hop() {
 }
 
 // Only forwards: a hero behind the soldier is not seen.
-void Soldier::Look() { sightRect = ForwardSight(direction == kLeft ? x : x + w, y, kSoldierSightHeight, direction == kLeft); }
+void Soldier::Look() {
+  const bool left = direction == kLeft;
+  sightRect = ForwardSight(FrontX(left), y, kSoldierSightHeight, left);
+}
 
-// A charging soldier keeps its direction, even away from the hero, until a wall or ledge.
+// A charging soldier keeps its direction, even away from the hero, until a wall (met by its top
+// or its middle) or a ledge.
 void Soldier::Walk() {
-  const int speed = alert == 1 ? kSoldierChargeSpeed : kSoldierWalkSpeed;
-  const int step = direction == kLeft ? -speed : speed;
+  const int step = Step(direction, alert == 1 ? kSoldierChargeSpeed : kSoldierWalkSpeed);
   x += step;
-  const int front = direction == kLeft ? x : x + kSoldierSize;
-  if (IsSolidAt(front, y) || IsSolidAt(front, y + kSoldierWallProbe) || !IsSolidAt(front, y + kSoldierFloorProbe)) {
-    x -= step;
-    direction = direction == kLeft ? kRight : kLeft;
-    alert = 0;
-  }
+  const bool left = direction == kLeft;
+  if (!SolidAhead(left, {0, h / 2}) && !LedgeAhead(left)) return;
+  x -= step;
+  direction = Turned(direction);
+  alert = 0;
 }
 
 void Soldier::Animate() {
-  if (state == kSoldierDead) {
+  if (state == kDead) {
     frame = kSoldierDeadFrame;
-    return;
-  }
-  if (!StepDue(frameCounter, framePeriod)) return;
-  if (state == kSoldierActive) {
+  } else if (state == kDying) {
+    StepDying(kSoldierDeadFrame, kSoldierFallenFrame, kSoldierFallenFrameTime);
+  } else if (StepDue(frameCounter, framePeriod)) {
     const int first = kSoldierStepFrames * alert;
     frame = frame + 1 >= first && frame + 1 < first + kSoldierStepFrames ? frame + 1 : first;
-    return;
   }
-  frame += 1;
-  if (frame == kSoldierFallenFrame) framePeriod = kSoldierFallenFrameTime;
-  if (frame >= kSoldierDeadFrame) state = kSoldierDead;
 }
 
 void Soldier::Draw() {
@@ -194,25 +145,15 @@ void Soldier::Draw() {
 void Soldier::WriteLevelLine(std::ostream& out) { WriteRecord(out, {direction}); }
 
 
-Ninja::Ninja(int x, int y, int direction) : direction(Facing(direction)), homeX(x), homeY(y) {
-  this->x = x;
-  this->y = y;
-  w = kNinjaSize;
-  h = kNinjaSize;
-  typeName = "Ninja";
-  snapToGround = true;
+Ninja::Ninja(int x, int y, int direction)
+    : MortalEnemy(x, y, kNinjaSize, kNinjaSize, kTypeName, kStandsOnFloor, kCounted),
+      direction(Facing(direction)),
+      homeX(x),
+      homeY(y) {
   framePeriod = kNinjaFrameTime;
-  world.enemyCount += 1;
 }
 
-void Ninja::Kill() {
-  if (state != kNinjaActive) return;
-  active = false;
-  state = kNinjaDying;
-  frame = kNinjaFirstDyingFrame;
-  frameCounter = 0;
-  world.enemiesKilled += 1;
-}
+void Ninja::Kill() { StartDying(kNinjaFirstDyingFrame); }
 
 void Ninja::Update() {
   Animate();
@@ -243,31 +184,26 @@ void Ninja::WatchView() {
     if (!InView(*this)) return;
     running = true;
     direction = thePlayer && x < thePlayer->x ? kRight : kLeft;
-  } else if (state != kNinjaGone) {
+  } else if (state != kGone) {
     if (!InView(*this)) Despawn();
   } else if (!InView(*this)) {
     Respawn();
   }
 }
 
+// It runs off ledges: only a wall turns it.
 void Ninja::Run() {
-  if (direction == kLeft) {
-    x -= kNinjaRunSpeed;
-    if (!IsSolidAt(x, y + h / 2)) return;
-    x += kNinjaRunSpeed;
-    direction = kRight;
-  } else {
-    x += kNinjaRunSpeed;
-    if (!IsSolidAt(x + w, y + h / 2)) return;
-    x -= kNinjaRunSpeed;
-    direction = kLeft;
-  }
+  const int step = Step(direction, kNinjaRunSpeed);
+  x += step;
+  if (!SolidAhead(direction == kLeft, {h / 2})) return;
+  x -= step;
+  direction = Turned(direction);
 }
 
 // Sent home without counting a kill.
 void Ninja::Despawn() {
   active = false;
-  state = kNinjaGone;
+  state = kGone;
   frame = kNinjaGoneFrame;
   x = homeX;
   y = homeY;
@@ -278,7 +214,7 @@ void Ninja::Respawn() {
   active = true;
   x = homeX;
   y = homeY;
-  state = kNinjaActive;
+  state = kLiving;
   frame = 0;
   frameCounter = 0;
   framePeriod = kNinjaFrameTime;
@@ -289,23 +225,18 @@ void Ninja::Respawn() {
 }
 
 void Ninja::Animate() {
-  if (state == kNinjaGone) {
+  if (state == kGone) {
     frame = kNinjaGoneFrame;
     x = homeX;
     y = homeY;
     return;
   }
-  if (!StepDue(frameCounter, framePeriod)) return;
-  if (state == kNinjaActive) {
+  if (state == kDying) {
+    StepDying(kNinjaGoneFrame, kNinjaFallenFrame, kNinjaFallenFrameTime);
+  } else if (StepDue(frameCounter, framePeriod)) {
     frame = (frame + 1) % kNinjaRunFrames;
-    return;
   }
-  frame += 1;
-  if (frame == kNinjaFallenFrame) framePeriod = kNinjaFallenFrameTime;
-  if (frame >= kNinjaGoneFrame) state = kNinjaGone;
 }
-
-void Ninja::Collide() { TouchPlayer(); }
 
 void Ninja::Draw() { ninjaFrames[direction][frame].Draw(x - world.cameraX, y - world.cameraY); }
 
@@ -330,14 +261,7 @@ void Bomb::Move() {
 int Bomb::FlightFrame() const { return 0; }
 
 
-Bomber::Bomber(int x, int y) {
-  this->x = x;
-  this->y = y;
-  w = kBomberWidth;
-  h = kBomberHeight;
-  typeName = "Bomber";
-  snapToGround = false;
-}
+Bomber::Bomber(int x, int y) : Enemy(x, y, kBomberWidth, kBomberHeight, kTypeName, kFloats, kNotCounted) {}
 
 void Bomber::Kill() {
   active = false;
@@ -376,24 +300,16 @@ void Bomber::Draw() {
   for (Bomb& bomb : bombs) bomb.Draw();
 }
 
-void Bomber::WriteLevelLine(std::ostream& out) { WriteRecord(out); }
 
-
-Baron::Baron(int x, int y, int direction, int final) : final(final) {
+Baron::Baron(int x, int y, int direction, int final)
+    : Enemy(x, y, kBaronWidth, kBaronHeight, kTypeName, kStandsOnFloor, kCounted), final(final) {
   (void)direction;
-  this->x = x;
-  this->y = y;
-  w = kBaronWidth;
-  h = kBaronHeight;
-  typeName = "Baron";
-  snapToGround = true;
-  world.enemyCount += 1;
 }
 
 void Baron::Kill() {
   active = false;
-  state = kBaronDying;
-  mode = kBaronAsleep;
+  state = kDying;
+  mode = kAsleep;
   frame = kBaronFirstDyingFrame;
   frameCounter = 0;
 }
@@ -423,36 +339,38 @@ void Baron::Behave() {
   if (LostBelowLevel(*this)) return;
   ChargeOrDrift();
   if (airborne) JumpStep();
-  if (mode == kBaronHops && !airborne) StartJump();
+  if (mode == kHops && !airborne) StartJump();
 }
 
+// A charge ends at a wall met by his top or middle or at a ledge. Drifting in a hop, whichever way,
+// he is held back by a wall at his left side's middle or top, or at his right side's middle or foot.
 void Baron::ChargeOrDrift() {
-  if (state == kBaronCrouching || state == kBaronRising) return;
-  if (mode == kBaronCharge) {
-    const int step = direction == kLeft ? -kBaronChargeSpeed : kBaronChargeSpeed;
+  if (state == kCrouching || state == kRising) return;
+  if (mode == kCharge) {
+    const int step = Step(direction, kBaronChargeSpeed);
     x += step;
-    const int front = direction == kLeft ? x : x + w;
-    if (!IsSolidAt(front, y + h) || IsSolidAt(front, y + h / 2) || IsSolidAt(front, y)) {
+    const bool left = direction == kLeft;
+    if (SolidAhead(left, {0, h / 2}) || LedgeAhead(left)) {
       x -= step;
       NextMode();
     }
-  } else if (mode == kBaronHops) {
+  } else if (mode == kHops) {
     x += vx;
-    if (IsSolidAt(x, y + h / 2) || IsSolidAt(x, y) || IsSolidAt(x + w, y + h / 2) || IsSolidAt(x + w, y + h)) x -= vx;
+    if (SolidAhead(true, {h / 2, 0}) || SolidAhead(false, {h / 2, h})) x -= vx;
   }
 }
 
 void Baron::NextMode() {
-  if (mode == kBaronAsleep) {
-    mode = kBaronCharge;
-    state = kBaronCharging;
-  } else if (mode == kBaronCharge) {
-    mode = kBaronHops;
+  if (mode == kAsleep) {
+    mode = kCharge;
+    state = kCharging;
+  } else if (mode == kCharge) {
+    mode = kHops;
     hopCount = 0;
     hopTotal = rand() % kBaronMaxHops + 1;
   } else if (++hopCount >= hopTotal) {
-    mode = kBaronCharge;
-    state = kBaronCharging;
+    mode = kCharge;
+    state = kCharging;
   }
   FaceHero();
 }
@@ -465,11 +383,10 @@ void Baron::FaceHero() {
 
 // A crouch first: he leaves the ground when the crouch has been shown.
 void Baron::StartJump() {
-  if (airborne || state == kBaronCrouching || state == kBaronRising) return;
-  state = kBaronCrouching;
+  if (airborne || state == kCrouching || state == kRising) return;
+  state = kCrouching;
   vy = kBaronJumpSpeed;
-  const int speed = rand() % kBaronHopSpeedSpread + kBaronHopSpeedLeast;
-  vx = direction == kLeft ? -speed : speed;
+  vx = Step(direction, rand() % kBaronHopSpeedSpread + kBaronHopSpeedLeast);
   gravityCounter = 0;
   frame = kBaronCrouchFrame;
   frameCounter = 0;
@@ -485,13 +402,13 @@ void Baron::JumpStep() {
   LiftOutOfFloor(*this, true);
 }
 
-SDL_Rect Baron::HeadBox() const { return MakeRect(x + kBaronHead.x, y + kBaronHead.y, kBaronHead.w, kBaronHead.h); }
+SDL_Rect Baron::HeadBox() const { return PartRect(kBaronHead); }
 
 void Baron::Collide() {
   if (!thePlayer || thePlayer->dead) return;
   const SDL_Rect hero = thePlayer->Rect();
   if (!RectsOverlap(hero, EntityRect())) return;
-  if (invulnerable || !HeroFalling() || !RectsOverlap(hero, HeadBox())) {
+  if (invulnerable || !thePlayer->Falling() || !RectsOverlap(hero, HeadBox())) {
     thePlayer->Hurt();
     return;
   }
@@ -514,25 +431,25 @@ void Baron::Hit() {
 
 void Baron::Animate() {
   switch (state) {
-    case kBaronStanding: frame = 0; break;
-    case kBaronCharging: frame = 1; break;
-    case kBaronCrouching:
+    case kStanding: frame = 0; break;
+    case kCharging: frame = 1; break;
+    case kCrouching:
       if (StepDue(frameCounter, framePeriod) && ++frame > kBaronCrouchFrame) {
         frame = kBaronRiseFrame;
-        state = kBaronRising;
+        state = kRising;
       }
       break;
-    case kBaronRising:
+    case kRising:
       if (StepDue(frameCounter, framePeriod) && --frame < kBaronRiseFrame) {
         frame = kBaronCrouchFrame;
         airborne = true;
-        state = kBaronInAir;
+        state = kInAir;
       }
       break;
-    case kBaronInAir: frame = 0; break;
-    case kBaronDying:
+    case kInAir: frame = 0; break;
+    case kDying:
       if (StepDue(frameCounter, framePeriod) && ++frame >= kBaronDeadFrame) {
-        state = kBaronDead;
+        state = kDead;
         if (final == 1) world.levelComplete = true;
       }
       break;
@@ -549,47 +466,25 @@ void Baron::Draw() {
 void Baron::WriteLevelLine(std::ostream& out) { WriteRecord(out, {direction, final}); }
 
 
-namespace {
-void LoadFrames(Image* frames, int count, const std::string& prefix) {
-  for (int index = 0; index < count; ++index) LoadKeyed(frames[index], prefix + std::to_string(index) + ".png");
-}
-
-template <int Rows, int Columns>
-void LoadFrameTable(Image (&table)[Rows][Columns], const std::string& folder) {
-  for (int row = 0; row < Rows; ++row) LoadFrames(table[row], Columns, folder + std::to_string(row) + "-");
-}
-
-template <int Count>
-void FreeFrames(Image (&frames)[Count]) {
-  for (Image& image : frames) image.Free();
-}
-
-template <int Rows, int Columns>
-void FreeFrameTable(Image (&table)[Rows][Columns]) {
-  for (auto& row : table) FreeFrames(row);
-}
-}  // namespace
-
 bool LoadRoundWorldGraphics() {
-  bool loaded = dirtImages[0].Load("gfx/Tiles/RoundWorld/Dirt/0.png");
-  loaded = dirtImages[1].Load("gfx/Tiles/RoundWorld/Dirt/1.png") && loaded;
+  bool loaded = LoadNumbered(dirtImages, "gfx/Tiles/RoundWorld/Dirt/", kOpaque);
   loaded = deepDirtImage.Load("gfx/Tiles/RoundWorld/Dirt/deep.png") && loaded;
-  LoadFrameTable(soldierFrames, "gfx/Entities/RoundWorld/Soldier/");
+  LoadNumberedTable(soldierFrames, "gfx/Entities/RoundWorld/Soldier/");
   loaded = LoadKeyed(alertImage, "gfx/Entities/RoundWorld/Soldier/alert.png") && loaded;
-  LoadFrameTable(ninjaFrames, "gfx/Entities/RoundWorld/Ninja/");
-  LoadFrames(bomberFrames, 3, "gfx/Entities/RoundWorld/Bomber/");
-  LoadFrames(bombFrames, 6, "gfx/Entities/RoundWorld/Bomb/");
-  LoadFrameTable(baronFrames, "gfx/Entities/RoundWorld/Baron/");
+  LoadNumberedTable(ninjaFrames, "gfx/Entities/RoundWorld/Ninja/");
+  LoadNumbered(bomberFrames, "gfx/Entities/RoundWorld/Bomber/");
+  LoadNumbered(bombFrames, "gfx/Entities/RoundWorld/Bomb/");
+  LoadNumberedTable(baronFrames, "gfx/Entities/RoundWorld/Baron/");
   return loaded;
 }
 
 void FreeRoundWorldGraphics() {
-  FreeFrames(dirtImages);
+  FreeImages(dirtImages);
   deepDirtImage.Free();
-  FreeFrameTable(soldierFrames);
+  FreeImages(soldierFrames);
   alertImage.Free();
-  FreeFrameTable(ninjaFrames);
-  FreeFrames(bomberFrames);
-  FreeFrames(bombFrames);
-  FreeFrameTable(baronFrames);
+  FreeImages(ninjaFrames);
+  FreeImages(bomberFrames);
+  FreeImages(bombFrames);
+  FreeImages(baronFrames);
 }

@@ -5,19 +5,15 @@
 
 #include "enemies/explosive.h"
 #include "engine/image.h"
-#include "entities/game_object.h"
-
-// In Round World direction 0 is left and 1 is right.
+#include "entities/enemy.h"
 
 // A patrolling soldier. Seeing the hero ahead, it hops in surprise and charges on at double speed
 // in the same direction until a wall or a ledge calms it down.
-class Soldier : public Entity {
+// Frames 0..2 walking, 3..5 alert, 6..10 dying.
+class Soldier : public MortalEnemy, public LeftFirst {
  public:
-  int state = 0;  // 0 active, 1 dying, 2 dead
-  int frame = 0;  // 0..2 walking, 3..5 alert, 6..10 dying
-  int frameCounter = 0;
-  int framePeriod = 3;
-  int direction = 0;
+  static constexpr const char* kTypeName = "Soldier";
+  Direction direction = kLeft;
   int alert = 0;
   bool airborne = false;  // in its surprise hop
   int hopSpeed = 0;       // upward positive
@@ -43,13 +39,14 @@ class Soldier : public Entity {
 
 // Waits unseen at its post until it comes into view, then runs at the hero. Out of view, or
 // killed, it goes back to its post and returns as a new enemy once the post is out of view.
-class Ninja : public Entity {
+// Frames 0..2 running, 3..4 dying, 5 gone.
+class Ninja : public MortalEnemy, public LeftFirst {
  public:
-  int state = 0;  // 0 active, 1 dying, 2 gone (waiting at home)
-  int frame = 0;  // 0..2 running, 3..4 dying, 5 gone
-  int frameCounter = 0;
-  int framePeriod = 2;
-  int direction = 0;
+  static constexpr const char* kTypeName = "Ninja";
+  // A ninja's death is not for good: gone, it waits at its post to return.
+  static constexpr LifeState kGone = kDead;
+
+  Direction direction = kLeft;
   bool running = false;
   int homeX = 0;
   int homeY = 0;
@@ -63,7 +60,6 @@ class Ninja : public Entity {
   void Draw() override;
   void WriteLevelLine(std::ostream& out) override;
   void Animate() override;
-  void Collide() override;
 
  private:
   void Fall();
@@ -86,8 +82,9 @@ class Bomb : public Explosive {
 
 // A flying enemy nothing can harm. Once in view it crosses it leftwards, dropping a bomb every 40
 // frames, and is gone for good when it has left the view.
-class Bomber : public Entity {
+class Bomber : public Enemy {
  public:
+  static constexpr const char* kTypeName = "Bomber";
   int frame = 0;
   int frameCounter = 0;
   int framePeriod = 2;
@@ -102,7 +99,6 @@ class Bomber : public Entity {
   void Update() override;
   // The bomber while it flies; its bombs as long as they fall or burst.
   void Draw() override;
-  void WriteLevelLine(std::ostream& out) override;
   void Animate() override;
   // It never touches the hero: only its bombs do.
   void Collide() override;
@@ -115,15 +111,20 @@ class Bomber : public Entity {
 // The boss of Round World. Woken by the view, he charges until a wall or ledge, then hops a few
 // times at random, and so on. Five stomps on his head kill him; a final Baron's death completes
 // the level.
-class Baron : public Entity {
+class Baron : public Enemy, public LeftFirst {
  public:
-  int state = 0;  // 0 standing, 1 charging, 2 crouching, 3 rising, 4 in the air, 5 dying, 6 dead
+  static constexpr const char* kTypeName = "Baron";
+  enum State : int { kStanding = 0, kCharging = 1, kCrouching = 2, kRising = 3, kInAir = 4, kDying = 5, kDead = 6 };
+  // What he does between landings: nothing before the view wakes him, then charges and hops in turn.
+  enum Mode : int { kAsleep = 0, kCharge = 1, kHops = 2 };
+
+  State state = kStanding;
   int frame = 0;
   int frameCounter = 0;
   int framePeriod = 3;
-  int direction = 0;
+  Direction direction = kLeft;
   bool awake = false;
-  int mode = 0;  // 0 not started, 1 charging, 2 hopping
+  Mode mode = kAsleep;
   int hopCount = 0;
   int hopTotal = 0;
   bool airborne = false;

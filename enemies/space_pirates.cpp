@@ -2,15 +2,13 @@
 
 #include <string>
 
+#include "engine/frame_counter.h"
 #include "engine/rect.h"
 #include "entities/player.h"
 #include "world/tile_images.h"
 #include "world/world.h"
 
 const int kPirateSize = 40;
-const int kPirateActive = 0;
-const int kPirateDying = 1;
-const int kPirateDead = 2;
 const int kPirateWalkFrames = 5;
 const int kPirateWalkSpeed = 2;
 const int kPirateFireInterval = 200;
@@ -24,9 +22,6 @@ const int kPirateMuzzleLeft = 7;  // a small bolt's width: fired left, it starts
 
 const int kTankWidth = 150;
 const int kTankHeight = 100;
-const int kTankEnemy = 0;
-const int kTankDestroyed = 1;
-const int kTankEmpty = 2;
 const int kTankWreckFrameTime = 3;
 const int kTankEmptyLeftFrame = 3;
 const int kTankEmptyRightFrame = 4;
@@ -43,46 +38,20 @@ const SDL_Rect kTracks = {0, 57, 150, 34};
 const SDL_Rect kBoardFacingLeft = {50, 31, 78, 40};
 const SDL_Rect kBoardFacingRight = {20, 31, 78, 40};
 
-const int kSmallBolt = 0;
-const int kLargeBolt = 1;
-const int kBoltLeft = 0;
-const int kBoltRight = 1;
-
 Image pirateFrames[2][7];
 Image tankFrames[5];
 
-namespace {
-// A record's direction may be any integer; anything but 0 faces right, so the frame table is
-// never indexed outside its two rows.
-int Facing(int recorded) { return recorded == 0 ? 0 : 1; }
 
-bool HeroFalling() { return thePlayer->airborne && thePlayer->vy < 0; }
-
-SDL_Rect Offset(SDL_Rect box, int x, int y) { return MakeRect(x + box.x, y + box.y, box.w, box.h); }
-}  // namespace
-
-
-Pirate::Pirate(int x, int y, int direction) : direction(Facing(direction)) {
-  this->x = x;
-  this->y = y;
-  w = kPirateSize;
-  h = kPirateSize;
-  typeName = "Pirate";
-  snapToGround = true;
+Pirate::Pirate(int x, int y, int direction)
+    : MortalEnemy(x, y, kPirateSize, kPirateSize, kTypeName, kStandsOnFloor, kCounted),
+      direction(Facing(direction)) {
   framePeriod = kPirateWalkFrames;
   fireInterval = kPirateFireInterval;
-  world.enemyCount += 1;
 }
 
+// The first dying picture shows its full time, whatever the walk had counted.
 void Pirate::Kill() {
-  if (state != kPirateActive) return;
-  active = false;
-  frame = kPirateFirstDyingFrame;
-  state = kPirateDying;
-  framePeriod = kPirateDyingFrameTime;
-  // Restarted so the first dying picture shows its full time, whatever the walk had counted.
-  frameCounter = 0;
-  world.enemiesKilled += 1;
+  if (StartDying(kPirateFirstDyingFrame)) framePeriod = kPirateDyingFrameTime;
 }
 
 void Pirate::Update() {
@@ -99,49 +68,30 @@ void Pirate::Update() {
 
 // Turns back before a wall or a ledge rather than stepping into it.
 void Pirate::Walk() {
-  if (direction == 0) {
-    x -= kPirateWalkSpeed;
-    if (IsSolidAt(x, y + h / 2) || !IsSolidAt(x, y + h)) {
-      x += kPirateWalkSpeed;
-      direction = 1;
-    }
-  } else {
-    x += kPirateWalkSpeed;
-    if (IsSolidAt(x + w, y + h / 2) || !IsSolidAt(x + w, y + h)) {
-      x -= kPirateWalkSpeed;
-      direction = 0;
-    }
-  }
+  const int step = Step(direction, kPirateWalkSpeed);
+  x += step;
+  if (!WallOrLedgeAhead(direction == kLeft)) return;
+  x -= step;
+  direction = Turned(direction);
 }
 
 // The interval does not wait for the last bolt: one still in flight starts over from the gun.
+// Pirate and bolt count directions alike, so the bolt flies the way the pirate faces.
 void Pirate::CountToNextShot() {
   if (++fireCounter < fireInterval) return;
-  if (direction == 0) {
-    shot.Fire(x - kPirateMuzzleLeft, y + kPirateGunY, kBoltLeft, kSmallBolt);
-  } else {
-    shot.Fire(x + w, y + kPirateGunY, kBoltRight, kSmallBolt);
-  }
+  shot.Fire(direction == kLeft ? x - kPirateMuzzleLeft : x + w, y + kPirateGunY, direction, LaserShot::kSmall);
   fireCounter = 0;
 }
 
 void Pirate::Animate() {
-  if (state == kPirateActive) {
-    if (++frameCounter < framePeriod) return;
-    frameCounter = 0;
-    frame = frame == 0 ? 1 : 0;
-  } else if (state == kPirateDying) {
-    if (++frameCounter < framePeriod) return;
-    frameCounter = 0;
-    frame += 1;
-    if (frame == kPirateFallenFrame) framePeriod = kPirateFallenFrameTime;
-    if (frame == kPirateDeadFrame) state = kPirateDead;
+  if (state == kLiving) {
+    if (StepDue(frameCounter, framePeriod)) frame = frame == 0 ? 1 : 0;
+  } else if (state == kDying) {
+    StepDying(kPirateDeadFrame, kPirateFallenFrame, kPirateFallenFrameTime);
   } else {
     frame = kPirateDeadFrame;
   }
 }
-
-void Pirate::Collide() { TouchPlayer(); }
 
 void Pirate::Draw() {
   pirateFrames[direction][frame].Draw(x - world.cameraX, y - world.cameraY);
@@ -151,22 +101,15 @@ void Pirate::Draw() {
 void Pirate::WriteLevelLine(std::ostream& out) { WriteRecord(out, {direction}); }
 
 
-Tank::Tank(int x, int y) {
-  this->x = x;
-  this->y = y;
-  w = kTankWidth;
-  h = kTankHeight;
-  typeName = "Tank";
-  snapToGround = true;
+Tank::Tank(int x, int y) : Enemy(x, y, kTankWidth, kTankHeight, kTypeName, kStandsOnFloor, kCounted) {
   framePeriod = kTankWreckFrameTime;
   fireInterval = kTankFireInterval;
-  world.enemyCount += 1;
 }
 
 void Tank::Kill() {
   if (!active) return;
   active = false;
-  state = kTankDestroyed;
+  state = kBeingDestroyed;
   world.enemiesKilled += 1;
 }
 
@@ -181,16 +124,16 @@ void Tank::Update() {
 // One frame longer than a pirate's interval: the counter must pass it, not reach it.
 void Tank::CountToNextShot() {
   if (++fireCounter <= fireInterval) return;
-  shot.Fire(x + kTankBarrelX, y + kTankBarrelY, kBoltLeft, kLargeBolt);
+  shot.Fire(x + kTankBarrelX, y + kTankBarrelY, LaserShot::kLeft, LaserShot::kLarge);
   fireCounter = 0;
 }
 
-SDL_Rect Tank::HatchBox() const { return Offset(kHatch, x, y); }
-SDL_Rect Tank::TurretBox() const { return Offset(kTurret, x, y); }
-SDL_Rect Tank::TracksBox() const { return Offset(kTracks, x, y); }
+SDL_Rect Tank::HatchBox() const { return PartRect(kHatch); }
+SDL_Rect Tank::TurretBox() const { return PartRect(kTurret); }
+SDL_Rect Tank::TracksBox() const { return PartRect(kTracks); }
 
 SDL_Rect Tank::BoardBox() const {
-  return Offset(frame == kTankEmptyRightFrame ? kBoardFacingRight : kBoardFacingLeft, x, y);
+  return PartRect(frame == kTankEmptyRightFrame ? kBoardFacingRight : kBoardFacingLeft);
 }
 
 void Tank::Collide() {
@@ -213,7 +156,7 @@ void Tank::TouchPlayer() {
   const SDL_Rect hero = thePlayer->Rect();
   // Unlike a pirate's bolt, the tank's own bolt gets through to a hero driving a tank.
   if (shot.active && RectsOverlap(shot.EntityRect(), hero)) thePlayer->Hurt();
-  if (RectsOverlap(hero, HatchBox()) && HeroFalling()) {
+  if (RectsOverlap(hero, HatchBox()) && thePlayer->Falling()) {
     Kill();
     thePlayer->Bounce();
   } else if (RectsOverlap(hero, HatchBox()) || RectsOverlap(hero, TurretBox()) || RectsOverlap(hero, TracksBox())) {
@@ -223,7 +166,7 @@ void Tank::TouchPlayer() {
 
 // Only a hero dropping onto it climbs in; walking into it does nothing.
 void Tank::TryBoarding() {
-  if (state != kTankEmpty || !HeroFalling() || !RectsOverlap(thePlayer->Rect(), BoardBox())) return;
+  if (state != kEmpty || !thePlayer->Falling() || !RectsOverlap(thePlayer->Rect(), BoardBox())) return;
   thePlayer->Land();
   thePlayer->EnterTank();
   thePlayer->SetPosition(x, y);
@@ -246,12 +189,10 @@ void Tank::LeaveBehind() {
 }
 
 void Tank::Animate() {
-  if (state == kTankEnemy) {
+  if (state == kHostile) {
     frame = 0;
-  } else if (state == kTankDestroyed) {
-    if (++frameCounter < framePeriod) return;
-    frameCounter = 0;
-    if (++frame == kTankEmptyLeftFrame) state = kTankEmpty;
+  } else if (state == kBeingDestroyed) {
+    if (StepDue(frameCounter, framePeriod) && ++frame == kTankEmptyLeftFrame) state = kEmpty;
   }
 }
 
@@ -260,36 +201,23 @@ void Tank::Draw() {
   if (active) shot.Draw();
 }
 
-void Tank::WriteLevelLine(std::ostream& out) { WriteRecord(out); }
-
 
 bool LoadSpacePiratesGraphics() {
   if (!shipFloorImage.Load("gfx/Tiles/SpacePirate/ship_floor.png")) return false;
   if (!hullImage.Load("gfx/Tiles/SpacePirate/hull.png")) return false;
-  for (int direction = 0; direction < 2; ++direction) {
-    for (int frame = 0; frame < 7; ++frame) {
-      LoadKeyed(pirateFrames[direction][frame], "gfx/Entities/SpacePirate/Pirate/" + std::to_string(direction) + "-" +
-                                                    std::to_string(frame) + ".png");
-    }
-  }
-  if (!LoadKeyed(laserShotImages[kSmallBolt], "gfx/Entities/SpacePirate/Laser Shot/small.png")) return false;
-  if (!LoadKeyed(laserShotImages[kLargeBolt], "gfx/Entities/SpacePirate/Laser Shot/large.png")) return false;
-  for (int index = 0; index < 9; ++index) {
-    LoadKeyed(bombTrapImages[index], "gfx/Tiles/SpacePirate/Bomb trap/" + std::to_string(index) + ".png");
-  }
-  for (int index = 0; index < 5; ++index) {
-    LoadKeyed(tankFrames[index], "gfx/Entities/SpacePirate/Tank/" + std::to_string(index) + ".png");
-  }
+  LoadNumberedTable(pirateFrames, "gfx/Entities/SpacePirate/Pirate/");
+  if (!LoadKeyed(laserShotImages[LaserShot::kSmall], "gfx/Entities/SpacePirate/Laser Shot/small.png")) return false;
+  if (!LoadKeyed(laserShotImages[LaserShot::kLarge], "gfx/Entities/SpacePirate/Laser Shot/large.png")) return false;
+  LoadNumbered(bombTrapImages, "gfx/Tiles/SpacePirate/Bomb trap/");
+  LoadNumbered(tankFrames, "gfx/Entities/SpacePirate/Tank/");
   return true;
 }
 
 void FreeSpacePiratesGraphics() {
   shipFloorImage.Free();
   hullImage.Free();
-  for (auto& row : pirateFrames) {
-    for (Image& frame : row) frame.Free();
-  }
-  for (Image& image : laserShotImages) image.Free();
-  for (Image& image : bombTrapImages) image.Free();
-  for (Image& frame : tankFrames) frame.Free();
+  FreeImages(pirateFrames);
+  FreeImages(laserShotImages);
+  FreeImages(bombTrapImages);
+  FreeImages(tankFrames);
 }

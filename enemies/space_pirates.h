@@ -5,16 +5,14 @@
 
 #include "enemies/laser_shot.h"
 #include "engine/image.h"
-#include "entities/game_object.h"
+#include "entities/enemy.h"
 
 // Paces its platform and fires a small laser bolt every 200 frames.
-class Pirate : public Entity {
+// Frames 0..1 walking, 2..6 dying.
+class Pirate : public MortalEnemy, public LeftFirst {
  public:
-  int state = 0;  // 0 active, 1 dying, 2 dead
-  int frame = 0;  // 0..1 walking, 2..6 dying
-  int frameCounter = 0;
-  int framePeriod = 5;
-  int direction = 0;  // 0 left, 1 right
+  static constexpr const char* kTypeName = "Pirate";
+  Direction direction = kLeft;
   LaserShot shot;
   int fireCounter = 0;
   int fireInterval = 200;
@@ -27,7 +25,6 @@ class Pirate : public Entity {
   void Draw() override;
   void WriteLevelLine(std::ostream& out) override;
   void Animate() override;
-  void Collide() override;
 
  private:
   void Walk();
@@ -36,9 +33,13 @@ class Pirate : public Entity {
 
 // A stationary enemy tank that lobs large bouncing bolts. Stomped on its hatch or shot by the
 // hero's own tank, it is left empty for the hero to board, drive and jump out of.
-class Tank : public Entity {
+class Tank : public Enemy {
  public:
-  int state = 0;  // 0 enemy, 1 being destroyed, 2 empty
+  static constexpr const char* kTypeName = "Tank";
+  // An enemy tank; then wrecked by a stomp or a shot; then empty, for the hero to drive.
+  enum State : int { kHostile = 0, kBeingDestroyed = 1, kEmpty = 2 };
+
+  State state = kHostile;
   int frame = 0;  // 0 enemy, 1..2 destruction, 3 empty facing left, 4 empty facing right
   int frameCounter = 0;
   int framePeriod = 3;
@@ -52,7 +53,6 @@ class Tank : public Entity {
   void Update() override;
   // Hidden while the hero drives it: the hero draws the tank then.
   void Draw() override;
-  void WriteLevelLine(std::ostream& out) override;
   // The enemy tank's own rule: the hero's tank shot, its own bolt, and three boxes of which only
   // the hatch can be stomped.
   void TouchPlayer() override;

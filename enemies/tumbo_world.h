@@ -2,16 +2,14 @@
 #include <ostream>
 
 #include "engine/image.h"
-#include "entities/game_object.h"
+#include "entities/enemy.h"
 
 // A walker that paces its platform, turning at walls and at ledges.
-class CircleMan : public Entity {
+// Its frame is the column of circleManFrames: walking, then squashed, then flat.
+class CircleMan : public MortalEnemy, public RightFirst {
  public:
-  int state = 0;  // 0 walking, 1 dying, 2 dead
-  int frame = 0;  // column of circleManFrames
-  int frameCounter = 0;
-  int framePeriod = 3;
-  int direction = 0;  // 0 walking right, 1 walking left
+  static constexpr const char* kTypeName = "CircleMan";
+  Direction direction = kRight;
 
   CircleMan(int x, int y, int direction);
   void Kill() override;
@@ -20,7 +18,6 @@ class CircleMan : public Entity {
   void Draw() override;
   void WriteLevelLine(std::ostream& out) override;
   void Animate() override;
-  void Collide() override;
 
  private:
   void Walk();
@@ -28,14 +25,15 @@ class CircleMan : public Entity {
 
 // A flying saucer that patrols sideways. Stomped, it drops as a shell the hero can kick into
 // other enemies.
-class UFRO : public Entity {
+class UFRO : public Enemy, public RightFirst {
  public:
+  static constexpr const char* kTypeName = "UFRO";
   int animating = 1;
   int frame = 0;
   int frameCounter = 0;
   int framePeriod = 3;
-  bool stomped = false;      // knocked out of the air: now a shell
-  int direction = 0;         // 0 moving right, 1 moving left
+  bool stomped = false;  // knocked out of the air: now a shell
+  Direction direction = kRight;
   bool landed = false;       // the shell has touched the ground at least once
   bool kicked = false;       // the shell slides and kills what it runs into
   bool playerClear = false;  // since the kick, the hero has stepped off the shell at least once
@@ -49,7 +47,6 @@ class UFRO : public Entity {
   // Flying, the usual contact rule; as a landed shell, the kick and the sliding shell's bite.
   void TouchPlayer() override;
   void Animate() override;
-  void Collide() override;
 
  private:
   void Patrol();

@@ -5,10 +5,12 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "engine/exit_handlers.h"
 #include "engine/sound_system.h"
 
 SDL_Surface* screen = nullptr;
 bool fullscreenMode = false;
+bool GameRunning = false;
 std::string engineFailure;
 
 namespace {

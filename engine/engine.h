@@ -8,10 +8,15 @@
 
 const int kScreenWidth = 640;
 const int kScreenHeight = 480;
+// The column the camera keeps the hero at and that centred texts centre on.
+const int kScreenMiddleX = kScreenWidth / 2;
 
 // The one video surface every picture is drawn onto.
 extern SDL_Surface* screen;
 extern bool fullscreenMode;
+
+// The frame loop runs while this is true; the loop's quit test and the title menu's exit clear it.
+extern bool GameRunning;
 
 // Brings up the log, SDL, SDL_ttf, the sound system and the video surface, in that order.
 // On failure the cause is logged, engineFailure names the failing step, and false is returned.
@@ -24,9 +29,3 @@ void SetVideoOpener(VideoOpener opener);
 
 void FlipScreen();
 void ClearScreen();
-
-// Exit handlers run last registered first, once. They run at process exit; a test that runs the
-// game's main routine in-process calls RunExitHandlers itself to see the whole shut-down.
-using ExitHandler = void (*)();
-void RegisterExitHandler(ExitHandler handler);
-void RunExitHandlers();

@@ -1,7 +1,7 @@
+#include "engine/exit_handlers.h"
+
 #include <cstdlib>
 #include <vector>
-
-#include "engine/engine.h"
 
 namespace {
 std::vector<ExitHandler>& Handlers() {

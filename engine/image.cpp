@@ -58,6 +58,22 @@ void Image::Free() {
   Log("Freed " + fileName);
 }
 
+bool LoadNumbered(Image* images, int count, const std::string& prefix, Keying keying, AtFailure atFailure) {
+  bool all = true;
+  for (int index = 0; index < count && (all || atFailure == kTryTheRest); ++index) {
+    const std::string path = prefix + std::to_string(index) + ".png";
+    all = (keying == kKeyed ? LoadKeyed(images[index], path) : images[index].Load(path)) && all;
+  }
+  return all;
+}
+
+Image loadingImage;
+
+void ShowLoadingPicture() {
+  loadingImage.Draw(0, 0);
+  FlipScreen();
+}
+
 bool LoadKeyed(Image& image, const std::string& path) {
   if (!image.Load(path)) return false;
   image.SetColorKey(255, 0, 255);

@@ -1,6 +1,7 @@
 #pragma once
 #include <SDL/SDL.h>
 
+#include <cstddef>
 #include <string>
 
 // One picture in the screen's pixel format. Destroying an Image does not release it; only Free does.
@@ -20,3 +21,44 @@ class Image {
 
 // Loads the picture and keys it with magenta, the transparent colour of all the game's art.
 bool LoadKeyed(Image& image, const std::string& path);
+
+// Numbered pictures: prefix + "0.png", prefix + "1.png" and so on. Keyed with magenta unless opaque.
+// True when every one loaded; some modules give up at the first that fails, others try them all so
+// one missing frame costs only that frame.
+enum Keying { kKeyed, kOpaque };
+enum AtFailure { kTryTheRest, kStop };
+bool LoadNumbered(Image* images, int count, const std::string& prefix, Keying keying = kKeyed,
+                  AtFailure atFailure = kTryTheRest);
+template <size_t Count>
+bool LoadNumbered(Image (&images)[Count], const std::string& prefix, Keying keying = kKeyed,
+                  AtFailure atFailure = kTryTheRest) {
+  return LoadNumbered(images, static_cast<int>(Count), prefix, keying, atFailure);
+}
+// A table with a row per direction or look, keyed: folder + row + "-" + column + ".png".
+template <int Rows, int Columns>
+bool LoadNumberedTable(Image (&table)[Rows][Columns], const std::string& folder, AtFailure atFailure = kTryTheRest) {
+  bool all = true;
+  for (int row = 0; row < Rows && (all || atFailure == kTryTheRest); ++row) {
+    all = LoadNumbered(table[row], folder + std::to_string(row) + "-", kKeyed, atFailure) && all;
+  }
+  return all;
+}
+
+// Frees every picture of an array of any shape.
+inline void FreeImages(Image& image) { image.Free(); }
+template <class T, size_t Count>
+void FreeImages(T (&images)[Count]) {
+  for (T& image : images) FreeImages(image);
+}
+
+// The pictures and fonts of one part of the game, loaded once at start-up and freed once at exit.
+// Loading returns false when something the part cannot do without failed.
+struct ArtModule {
+  bool (*load)();
+  void (*free)();
+};
+
+// Shown while the art and each level load.
+extern Image loadingImage;
+// Puts the loading picture on the whole screen at once.
+void ShowLoadingPicture();

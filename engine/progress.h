@@ -17,6 +17,3 @@ extern int money;
 extern int hat;
 extern int costume;
 extern std::vector<bool> ownedItems;
-
-// Fills the story list and the editor's name table, resets the run's values and reads "save.txt".
-bool InitStoryAndSave();

@@ -1,12 +1,11 @@
 #include "engine/save_data.h"
 
-#include <algorithm>
-#include <cstdio>
 #include <fstream>
 #include <sstream>
 
 #include "engine/log.h"
 #include "engine/progress.h"
+#include "engine/replace_file.h"
 
 namespace {
 // Positions of the two articles owned from the start: "No Hat" and the hero's own look.
@@ -96,16 +95,5 @@ bool WriteSaveFile(const std::string& path) {
     if (i > 0) text << '\n';
     text << (ownedItems[i] ? 1 : 0);
   }
-
-  const std::string temporary = path + ".tmp";
-  {
-    std::ofstream file(temporary, std::ios::out | std::ios::trunc | std::ios::binary);
-    file << text.str();
-    file.flush();
-    if (!file) {
-      std::remove(temporary.c_str());
-      return false;
-    }
-  }
-  return std::rename(temporary.c_str(), path.c_str()) == 0;
+  return ReplaceFile(path, text.str(), ".tmp");
 }

@@ -7,9 +7,11 @@ const char* const kSaveFile = "save.txt";
 // Articles in the shop, and the hats and looks the hero can be drawn with.
 const int kShopArticleCount = 8;
 const int kHatCount = 7;
+// The hero's looks as "save.txt" numbers them: his own, and the second look the shop sells.
+enum Costume : int { kTumboManCostume = 0, kAwesomeCostume = 1 };
 const int kCostumeCount = 2;
 
 void ReadSaveFile(const std::string& path = kSaveFile);
-// Writes through a temporary file renamed over the old one, so a crash or a full disk while
-// writing never leaves a cut-short save behind. Returns false when the file could not be written.
+// Replaces the file whole (ReplaceFile), so a failed write never leaves a cut-short save behind.
+// Returns false when the file could not be written.
 bool WriteSaveFile(const std::string& path = kSaveFile);

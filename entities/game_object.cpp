@@ -16,7 +16,12 @@ void GameObject::Kill() {
   ++world.enemiesKilled;
 }
 
+GameObject::GameObject(int x, int y, int width, int height, const char* typeName, Footing footing)
+    : x(x), y(y), w(width), h(height), typeName(typeName), snapToGround(footing == kStandsOnFloor) {}
+
 SDL_Rect GameObject::EntityRect() const { return MakeRect(x, y, w, h); }
+
+SDL_Rect GameObject::PartRect(SDL_Rect part) const { return MakeRect(x + part.x, y + part.y, part.w, part.h); }
 
 void Entity::TouchPlayer() {
   // Screens without a hero (the world map, the editor) still run their objects.
@@ -46,7 +51,7 @@ void Entity::CheckKickedShells() {
   }
 }
 
-void Entity::WriteRecord(std::ostream& out, std::initializer_list<int> extras) const {
+void GameObject::WriteRecord(std::ostream& out, std::initializer_list<int> extras) const {
   out << typeName << ' ' << x << ' ' << y;
   for (int value : extras) out << ' ' << value;
   out << '\n';

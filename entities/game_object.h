@@ -5,7 +5,8 @@
 #include <string>
 
 // Everything in a level apart from the tiles and the hero. Owned by the registry (or the editor's
-// list) and deleted through this base, so a subclass's destructor frees all it owns.
+// list) and deleted through this base, so a subclass's destructor frees all it owns. A class that
+// level files hold names itself in a static kTypeName, exactly as the files write it.
 class GameObject {
  public:
   bool active = true;  // takes part in the level; Kill or a pickup clears it
@@ -27,6 +28,19 @@ class GameObject {
   virtual void WriteLevelLine(std::ostream& out) = 0;
 
   SDL_Rect EntityRect() const;
+  // A part of the object, given from its top-left corner, as a box in the world.
+  SDL_Rect PartRect(SDL_Rect part) const;
+
+ protected:
+  // Whether the editor drops one it places onto the floor (snapToGround).
+  enum Footing { kFloats, kStandsOnFloor };
+
+  GameObject() = default;
+  // The fields every object sets the same way: its box, its type name and its footing.
+  GameObject(int x, int y, int width, int height, const char* typeName, Footing footing);
+
+  // Writes "typeName x y" followed by each extra value, then an end of line.
+  void WriteRecord(std::ostream& out, std::initializer_list<int> extras = {}) const;
 };
 
 // Enemies, hazards and level objects.
@@ -43,6 +57,5 @@ class Entity : public GameObject {
   virtual void Collide() = 0;
 
  protected:
-  // Writes "typeName x y" followed by each extra value, then an end of line.
-  void WriteRecord(std::ostream& out, std::initializer_list<int> extras = {}) const;
+  using GameObject::GameObject;
 };

@@ -19,13 +19,7 @@ const char* const kCostumeFolders[kCostumeCount] = {"gfx/Tumbo Man/", "gfx/CA/"}
 
 bool LoadHeroFrames() {
   for (int costume = 0; costume < kCostumeCount; ++costume) {
-    for (int facing = 0; facing < 2; ++facing) {
-      for (int frame = 0; frame < kHeroFrameCount; ++frame) {
-        const std::string path =
-            std::string(kCostumeFolders[costume]) + std::to_string(facing) + "-" + std::to_string(frame) + ".png";
-        if (!LoadKeyed(heroFrames[costume][facing][frame], path)) return false;
-      }
-    }
+    if (!LoadNumberedTable(heroFrames[costume], kCostumeFolders[costume], kStop)) return false;
   }
   return true;
 }
@@ -45,37 +39,22 @@ bool LoadGear() {
          LoadKeyed(tankShotImage, "gfx/Entities/SpacePirate/Laser Shot/large.png");
 }
 
-bool LoadHats() {
-  for (int hat = 0; hat < kHatCount; ++hat) {
-    for (int view = 0; view < kHatViewCount; ++view) {
-      const std::string path = "gfx/Hats/" + std::to_string(hat) + "-" + std::to_string(view) + ".png";
-      if (!LoadKeyed(hatImages[hat][view], path)) return false;
-    }
-  }
-  return true;
-}
 }  // namespace
 
 bool LoadPlayerGraphics() {
-  return LoadHeroFrames() && LoadStatusArt() && LoadGear() && LoadHats();
+  return LoadHeroFrames() && LoadStatusArt() && LoadGear() && LoadNumberedTable(hatImages, "gfx/Hats/", kStop);
 }
 
 void FreePlayerGraphics() {
-  for (auto& costume : heroFrames) {
-    for (auto& facing : costume) {
-      for (Image& frame : facing) frame.Free();
-    }
-  }
+  FreeImages(heroFrames);
   healthIcon.Free();
   lifeIcon.Free();
   moneyIcon.Free();
   statFont.Free();
   effectBox.Free();
-  for (Image& icon : effectIcons) icon.Free();
+  FreeImages(effectIcons);
   effectBar.Free();
-  for (Image& jetpack : jetpackImages) jetpack.Free();
+  FreeImages(jetpackImages);
   tankShotImage.Free();
-  for (auto& hat : hatImages) {
-    for (Image& view : hat) view.Free();
-  }
+  FreeImages(hatImages);
 }

@@ -1,10 +1,9 @@
 #pragma once
 #include "engine/font.h"
 #include "engine/image.h"
+#include "engine/save_data.h"
 
-const int kCostumeCount = 2;
 const int kHeroFrameCount = 6;
-const int kHatCount = 7;
 const int kHatViewCount = 3;  // 0 facing right, 1 facing left, 2 dead
 const int kStatFontSize = 18;
 

@@ -4,6 +4,11 @@
 #include "entities/player.h"
 #include "world/world.h"
 
+Item::Item(int x, int y, int width, int height, const char* typeName)
+    : GameObject(x, y, width, height, typeName, kFloats) {
+  world.itemCount += 1;
+}
+
 void Item::Update() {
   if (!active || !thePlayer) return;
   if (!RectsOverlap(thePlayer->Rect(), EntityRect())) return;
@@ -19,4 +24,4 @@ void Item::Draw() {
   Picture().Draw(x - world.cameraX, y - world.cameraY);
 }
 
-void Item::WriteLevelLine(std::ostream& out) { out << typeName << ' ' << x << ' ' << y << '\n'; }
+void Item::WriteLevelLine(std::ostream& out) { WriteRecord(out); }

@@ -18,6 +18,8 @@ class Item : public GameObject {
   virtual void Apply() = 0;
 
  protected:
+  // Placed where it floats, and counted among the level's items.
+  Item(int x, int y, int width, int height, const char* typeName);
   // The one picture shared by every item of the class.
   virtual Image& Picture() = 0;
 };

@@ -3,7 +3,6 @@
 #include "engine/progress.h"
 #include "entities/player.h"
 #include "entities/player_tuning.h"
-#include "world/world.h"
 
 const int kMaxLevelMoney = 999;
 const int kMaxLifeCount = 9;
@@ -17,16 +16,6 @@ Image energyDrinkImage;
 Image jetPackImage;
 
 namespace {
-void Place(Item& item, const char* typeName, int x, int y, int w, int h) {
-  item.typeName = typeName;
-  item.x = x;
-  item.y = y;
-  item.w = w;
-  item.h = h;
-  item.snapToGround = false;
-  world.itemCount += 1;
-}
-
 // A power-up item is refused while another power-up runs, so it can be taken afterwards.
 void StartEffectOrStay(Item& item, int effect) {
   if (thePlayer->effectActive) {
@@ -37,11 +26,11 @@ void StartEffectOrStay(Item& item, int effect) {
 }
 }  // namespace
 
-Money::Money(int x, int y) { Place(*this, "Money", x, y, 22, 15); }
-OneUp::OneUp(int x, int y) { Place(*this, "OneUp", x, y, 20, 20); }
-DrVim::DrVim(int x, int y) { Place(*this, "DrVim", x, y, 15, 20); }
-EnergyDrink::EnergyDrink(int x, int y) { Place(*this, "EnergyDrink", x, y, 15, 20); }
-JetPack::JetPack(int x, int y) { Place(*this, "JetPack", x, y, 27, 27); }
+Money::Money(int x, int y) : Item(x, y, 22, 15, kTypeName) {}
+OneUp::OneUp(int x, int y) : Item(x, y, 20, 20, kTypeName) {}
+DrVim::DrVim(int x, int y) : Item(x, y, 15, 20, kTypeName) {}
+EnergyDrink::EnergyDrink(int x, int y) : Item(x, y, 15, 20, kTypeName) {}
+JetPack::JetPack(int x, int y) : Item(x, y, 27, 27, kTypeName) {}
 
 void Money::Apply() {
   if (thePlayer->levelMoney < kMaxLevelMoney) thePlayer->levelMoney += 1;

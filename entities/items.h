@@ -4,6 +4,7 @@
 // Adds one coin to the level's money.
 class Money : public Item {
  public:
+  static constexpr const char* kTypeName = "Money";
   Money(int x, int y);
   void Apply() override;
 
@@ -14,6 +15,7 @@ class Money : public Item {
 // An extra life.
 class OneUp : public Item {
  public:
+  static constexpr const char* kTypeName = "OneUp";
   OneUp(int x, int y);
   void Apply() override;
 
@@ -24,6 +26,7 @@ class OneUp : public Item {
 // Restores one point of health.
 class DrVim : public Item {
  public:
+  static constexpr const char* kTypeName = "DrVim";
   DrVim(int x, int y);
   void Apply() override;
 
@@ -34,6 +37,7 @@ class DrVim : public Item {
 // Starts the speed-up; left in place while another power-up runs.
 class EnergyDrink : public Item {
  public:
+  static constexpr const char* kTypeName = "EnergyDrink";
   EnergyDrink(int x, int y);
   void Apply() override;
 
@@ -44,6 +48,7 @@ class EnergyDrink : public Item {
 // Starts the jetpack; left in place while another power-up runs.
 class JetPack : public Item {
  public:
+  static constexpr const char* kTypeName = "JetPack";
   JetPack(int x, int y);
   void Apply() override;
 

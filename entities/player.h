@@ -91,6 +91,8 @@ class Player {
   void DrawStatus();
 
   SDL_Rect Rect() const;
+  // In the air and coming down: the only way to stomp anything.
+  bool Falling() const { return airborne && vy < 0; }
 };
 
 extern Player* thePlayer;

@@ -17,7 +17,7 @@ const int kJetpackDrop = 7;
 
 // Hat and costume come from "save.txt", which may hold any number: out of range, nothing is drawn.
 void DrawHat(const Player& hero, int screenX, int screenY) {
-  if (hero.costume != 0 || hero.hat < 0 || hero.hat >= kHatCount) return;
+  if (hero.costume != kTumboManCostume || hero.hat < 0 || hero.hat >= kHatCount) return;
   Image* views = hatImages[hero.hat];
   if (!hero.inTank) {
     views[hero.dead ? kDeadHatView : hero.facing].Draw(screenX, screenY - kHatRaise);
@@ -37,7 +37,7 @@ void DrawBody(const Player& hero, int screenX, int screenY) {
 
 void DrawJetpack(const Player& hero, int screenX, int screenY) {
   const bool worn = hero.effectActive && hero.effectType == kJetpackEffect;
-  if (!worn || hero.dead || hero.inTank || hero.costume != 0) return;
+  if (!worn || hero.dead || hero.inTank || hero.costume != kTumboManCostume) return;
   const int offsetX = hero.facing == 0 ? kJetpackRightX : kJetpackLeftX;
   jetpackImages[hero.airborne ? 1 : 0].Draw(screenX + offsetX, screenY + kJetpackDrop);
 }

@@ -1,9 +1,11 @@
+#include "engine/engine.h"
+#include "engine/save_data.h"
 #include "entities/player.h"
 #include "entities/player_tuning.h"
+#include "world/camera.h"
 #include "world/world.h"
 
 namespace {
-const int kScrollCentreX = 320;  // the camera follows once the hero passes the middle of the view
 const int kTankSpeed = 3;
 // Points of the tank's leading edge, measured down from its top, that a wall stops.
 const int kTankWallHeights[] = {70, 40, 10};
@@ -33,10 +35,6 @@ void WalkAnimationStep(Player& hero) {
   hero.frameCounter = 0;
 }
 
-Tile* TileAtPixel(int px, int py) {
-  return GetTile(px / kTileSize, py / kTileSize);
-}
-
 // The tank refuses to roll over a gap and stops at walls; the level's edges are gaps too.
 bool TankBlocked(const Player& hero, int leadingEdge) {
   if (TileAtPixel(leadingEdge, hero.y + hero.h + 1)->IsEmpty()) return true;
@@ -51,9 +49,9 @@ void DriveTank(Player& hero, int facing) {
   hero.facing = facing;
   hero.x += step;
   if (TankBlocked(hero, facing == 0 ? hero.x + hero.w : hero.x)) hero.x -= step;
-  if (hero.x - world.cameraX > kScrollCentreX) {
+  if (hero.x - world.cameraX > kScreenMiddleX) {
     ScrollRight(kTankSpeed);
-  } else if (hero.x - world.cameraX < kScrollCentreX) {
+  } else if (hero.x - world.cameraX < kScreenMiddleX) {
     ScrollLeft(kTankSpeed);
   }
 }
@@ -71,12 +69,12 @@ void Player::MoveRight() {
   WalkAnimationStep(*this);
   facing = 0;
   x += walkSpeed;
-  const int levelRight = world.width * kTileSize;
+  const int levelRight = LevelPixelWidth();
   if (x + w > levelRight) {
     x = levelRight - w;
   } else if (WallAhead(*this, x + w)) {
     x -= walkSpeed;
-  } else if (x - world.cameraX > kScrollCentreX) {
+  } else if (x - world.cameraX > kScreenMiddleX) {
     ScrollRight(walkSpeed);
   }
 }
@@ -93,7 +91,7 @@ void Player::MoveLeft() {
     x = 0;
   } else if (WallAhead(*this, x)) {
     x += walkSpeed;
-  } else if (x - world.cameraX < kScrollCentreX) {
+  } else if (x - world.cameraX < kScreenMiddleX) {
     ScrollLeft(walkSpeed);
   }
 }
@@ -106,7 +104,7 @@ void Player::Jump() {
   if (dead || airborne) return;
   frame = kAirFrame;
   airborne = true;
-  if (costume == 1) {
+  if (costume == kAwesomeCostume) {
     vy = kCostumeJumpSpeed;
   } else if (inWater) {
     vy = kWaterJumpSpeed;

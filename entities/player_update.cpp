@@ -1,8 +1,10 @@
 #include <algorithm>
 
 #include "engine/engine.h"
+#include "engine/save_data.h"
 #include "entities/player.h"
 #include "entities/player_tuning.h"
+#include "world/camera.h"
 #include "world/world.h"
 
 namespace {
@@ -16,10 +18,6 @@ const int kFeelBelowFeet = 2;     // how far below his feet the hero feels a con
 
 bool SpeedUpRuns(const Player& hero) {
   return hero.effectActive && hero.effectType == kSpeedUpEffect;
-}
-
-Tile* TileAtPixel(int px, int py) {
-  return GetTile(px / kTileSize, py / kTileSize);
 }
 
 void CountInvulnerability(Player& hero) {
@@ -50,8 +48,8 @@ void CountEffect(Player& hero) {
 
 int WalkSpeedFor(const Player& hero) {
   int speed = hero.inWater ? kWaterWalkSpeed : kWalkSpeed;
-  if (hero.costume == 1) speed *= 2;
-  if (SpeedUpRuns(hero)) speed = hero.costume == 1 ? kCostumeSpeedUpWalk : speed * 2;
+  if (hero.costume == kAwesomeCostume) speed *= 2;
+  if (SpeedUpRuns(hero)) speed = hero.costume == kAwesomeCostume ? kCostumeSpeedUpWalk : speed * 2;
   return speed;
 }
 
@@ -147,5 +145,5 @@ void Player::Update() {
   ApplyGravity(*this);
   // Below the level every cell is empty, so nothing would ever stop or kill him: he would fall
   // out of view for good and the level could only be left with Escape. A pit is a death.
-  if (!dead && y >= world.height * kTileSize) Die();
+  if (!dead && y >= LevelPixelHeight()) Die();
 }

@@ -17,7 +17,7 @@ set(TUMBO_PACKAGING_DIR ${CMAKE_CURRENT_LIST_DIR})
 # An installed program finds its data from where it lies, so a tree installed under any prefix or
 # DESTDIR works as it is; only the way from one folder to the other is built in.
 file(RELATIVE_PATH TUMBO_DATA_FROM_PROGRAMS /prefix/${TUMBO_INSTALL_GAMESDIR} /prefix/${TUMBO_INSTALL_GAMEDATADIR})
-set_property(SOURCE ${CMAKE_SOURCE_DIR}/engine/game_folders.cpp APPEND PROPERTY COMPILE_DEFINITIONS
+set_property(SOURCE ${CMAKE_SOURCE_DIR}/app/game_folders.cpp APPEND PROPERTY COMPILE_DEFINITIONS
   TUMBO_DATA_FROM_PROGRAMS="${TUMBO_DATA_FROM_PROGRAMS}")
 
 foreach(program IN ITEMS tumbo tumbo-fullscreen)

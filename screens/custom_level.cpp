@@ -4,18 +4,19 @@
 
 #include "engine/progress.h"
 #include "engine/state_manager.h"
+#include "level/level_file.h"
 #include "world/world.h"
 
 namespace {
-const size_t kFolderLength = 14;  // "Levels/Custom/"
 // Lets the Enter that left the results panel go before the title menu reads it.
 const Uint32 kLeaveDelayMs = 100;
 }  // namespace
 
 std::string CustomLevelName(const std::string& path) {
   // A path shorter than the folder is kept whole rather than cut past its end.
-  std::string name = path.size() >= kFolderLength ? path.substr(kFolderLength) : path;
-  const size_t extension = name.find(".level");
+  const size_t folderLength = std::string(kCustomLevelFolder).size();
+  std::string name = path.size() >= folderLength ? path.substr(folderLength) : path;
+  const size_t extension = name.find(kLevelExtension);
   if (extension != std::string::npos) name.erase(extension);
   return name;
 }

@@ -9,7 +9,6 @@ const int kScrollSpeed = 4;
 const int kFontSize = 18;
 const int kPromptX = 220;
 const int kPromptY = 30;
-const int kLabelCentreX = 320;
 const int kHalfCharWidth = 8;
 const int kLabelY = 240;
 const int kCancelX = 200;
@@ -109,7 +108,7 @@ void GamepadSetup::Render() {
   background.Draw();
   font.Draw("Enter on Gamepad:", kPromptX, kPromptY, 255, 255, 255);
   const std::string& label = labels[step];
-  font.Draw(label, kLabelCentreX - kHalfCharWidth * static_cast<int>(label.size()), kLabelY, 255, 255, 255);
+  font.Draw(label, kScreenMiddleX - kHalfCharWidth * static_cast<int>(label.size()), kLabelY, 255, 255, 255);
   font.Draw("Press Esc to cancel", kCancelX, kCancelY, 255, 255, 255);
   FlipScreen();
 }

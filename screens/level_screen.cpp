@@ -3,10 +3,12 @@
 #include "engine/engine.h"
 #include "engine/progress.h"
 #include "engine/state_manager.h"
+#include "entities/level_timer.h"
 #include "entities/registry.h"
 #include "input/gamepad.h"
 #include "input/input.h"
-#include "screens/level_timer.h"
+#include "level/level_reader.h"
+#include "world/camera.h"
 #include "world/world.h"
 
 namespace {
@@ -17,7 +19,6 @@ const int kTitleFontSize = 30;
 const int kTextFontSize = 20;
 const int kPauseX = 195;
 const int kPauseY = 190;
-const int kCentreX = 320;
 const int kCharacterWidth = 20;
 
 bool StartHeld() { return IsKeyDown(SDLK_RETURN) || PadStart(); }
@@ -168,7 +169,7 @@ void LevelScreen::DrawYellow(Font& font, const std::string& text, int x, int y) 
 }
 
 void LevelScreen::DrawCentred(const std::string& text, int y) {
-  DrawYellow(textFont, text, kCentreX - static_cast<int>(text.size()) * kCharacterWidth / 2, y);
+  DrawYellow(textFont, text, kScreenMiddleX - static_cast<int>(text.size()) * kCharacterWidth / 2, y);
 }
 
 void LevelScreen::DrawLevelStatistics() {

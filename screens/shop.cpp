@@ -94,7 +94,7 @@ void Shop::Render() {
 void Shop::DrawPreview() {
   if (!Valid(costume, kCostumeCount)) return;
   heroFrames[costume][0][0].Draw(kHeroX, kHeroY);
-  if (costume == 0 && Valid(hat, kHatCount)) hatImages[hat][0].Draw(kHeroX, kHatY);
+  if (costume == kTumboManCostume && Valid(hat, kHatCount)) hatImages[hat][0].Draw(kHeroX, kHatY);
 }
 
 void Shop::Cleanup() {

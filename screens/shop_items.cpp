@@ -36,7 +36,8 @@ void CreateShopItems() {
   shopItems = {new HatItem("No Hat", 0, 0),          new HatItem("Paper Hat", 50, 1),
                new HatItem("Red Cap", 100, 2),       new HatItem("Space Pirate Hat", 200, 3),
                new HatItem("Ninja Mask", 200, 4),    new HatItem("Fedora", 250, 5),
-               new CostumeItem("Tumbo Man", 0, 0),   new CostumeItem("Com. Awesome", 1000, 1)};
+               new CostumeItem("Tumbo Man", 0, kTumboManCostume),
+               new CostumeItem("Com. Awesome", 1000, kAwesomeCostume)};
   static_assert(kShopArticleCount == 8, "the saved flags follow the eight articles");
   // A short saved list (only a damaged file has one) leaves the remaining articles as new: the
   // free ones owned, the others for sale.

@@ -1,7 +1,6 @@
 #include "screens/title_screen.h"
 
 #include "engine/engine.h"
-#include "engine/game_main.h"
 #include "engine/progress.h"
 #include "engine/state_manager.h"
 #include "input/gamepad.h"

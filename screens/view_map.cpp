@@ -2,6 +2,8 @@
 
 #include "engine/engine.h"
 #include "input/input.h"
+#include "level/level_reader.h"
+#include "world/camera.h"
 #include "world/world.h"
 
 namespace {

@@ -13,6 +13,7 @@
 #include "entities/registry.h"
 #include "support/level_watch.h"
 #include "support/route_player.h"
+#include "world/camera.h"
 #include "world/world.h"
 
 namespace {

@@ -11,9 +11,9 @@
 #include "entities/player.h"
 #include "entities/registry.h"
 #include "hero_test_world.h"
+#include "level/object_types.h"
 #include "support/enemy_test_world.h"
 #include "support/level_records.h"
-#include "world/entity_factory.h"
 #include "world/tile_images.h"
 
 namespace fs = boost::filesystem;
@@ -180,7 +180,7 @@ TEST_F(BlorpTest, ABlorpHittingAWallInMidAirTurnsBackToWhereItWas) {
 TEST_F(BlorpTest, ABlorpInAPitFallsEverFasterAndStopsAScreenBelowTheLevel) {
   BuildHeroWorld({"....", "...."});
   SmallBlorp small(40, 10, 0);
-  small.state = 0;
+  small.state = Blorp::kAirborne;
   small.jumping = true;
   std::vector<int> drops;
   for (int frame = 0; frame < 4; ++frame) {

@@ -9,11 +9,12 @@
 
 #include "enemies/robot_city.h"
 #include "enemies/round_world.h"
+#include "entities/flag.h"
 #include "entities/player.h"
 #include "entities/registry.h"
 #include "support/level_watch.h"
 #include "support/route_player.h"
-#include "world/flag.h"
+#include "world/camera.h"
 #include "world/world.h"
 
 namespace {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/startup_loading.h"
 #include "engine/progress.h"
 #include "engine/state_manager.h"
 #include "input/input.h"

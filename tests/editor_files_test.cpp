@@ -6,13 +6,15 @@
 #include <typeinfo>
 #include <vector>
 
+#include "editor/editor_files.h"
 #include "editor/editor_model.h"
 #include "engine/log.h"
 #include "entities/game_object.h"
 #include "entities/registry.h"
+#include "level/level_reader.h"
+#include "level/object_types.h"
 #include "level_text.h"
 #include "support/headless.h"
-#include "world/entity_names.h"
 #include "world/tile.h"
 #include "world/world.h"
 

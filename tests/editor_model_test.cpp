@@ -5,13 +5,16 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <vector>
 
+#include "editor/editor_draw.h"
+#include "editor/editor_themes.h"
 #include "engine/engine.h"
 #include "engine/image.h"
 #include "entities/game_object.h"
 #include "input/input.h"
+#include "level/object_types.h"
 #include "support/headless.h"
-#include "world/entity_names.h"
 #include "world/world.h"
 
 namespace {
@@ -95,6 +98,16 @@ TEST_F(EditorModelTest, GroundedObjectsFallOntoAnyTileAndStayPutAboveNothing) {
   ASSERT_EQ(3u, editorEntities.size());
   EXPECT_EQ(2 * kTileSize, editorEntities[2]->y);
   EXPECT_EQ("UFRO 128 64 0\n", RecordOf(editorEntities[2]));
+}
+
+TEST_F(EditorModelTest, ThePaletteHoldsEveryTypeOnceInItsOrderAndDeleteIsNoType) {
+  EXPECT_EQ(entityNames, (std::vector<std::string>{"CircleMan", "Money", "OneUp", "DrVim", "EnergyDrink", "JetPack",
+                                                   "UFRO", "SmallBlorp", "MediumBlorp", "LargeBlorp", "Smashy",
+                                                   "Pirate", "Delete", "Tank", "RobotGuard", "MissileBot", "Overlord",
+                                                   "Soldier", "Ninja", "Bomber", "Baron", "Flag"}));
+  EXPECT_FALSE(IsEntityName("Delete"));
+  EXPECT_FALSE(IsEntityName("circleman"));
+  EXPECT_FALSE(IsEntityName(""));
 }
 
 TEST_F(EditorModelTest, EveryPaletteObjectIsBuiltWithItsPlacementDefaults) {

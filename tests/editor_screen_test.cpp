@@ -8,13 +8,13 @@
 
 #include "editor/editor_model.h"
 #include "engine/log.h"
-#include "entities/game_object.h"
 #include "engine/state_manager.h"
+#include "entities/game_object.h"
 #include "input/input.h"
+#include "level/object_types.h"
 #include "level_text.h"
 #include "screens/blank_screen.h"
 #include "support/headless.h"
-#include "world/entity_names.h"
 #include "world/world.h"
 
 namespace {

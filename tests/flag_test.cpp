@@ -5,10 +5,10 @@
 #include <sstream>
 
 #include "engine/log.h"
+#include "entities/flag.h"
 #include "entities/player.h"
-#include "support/headless.h"
 #include "level_text.h"
-#include "world/flag.h"
+#include "support/headless.h"
 #include "world/special_graphics.h"
 #include "world/tile_images.h"
 #include "world/world.h"

@@ -4,8 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "app/game_main.h"
 #include "engine/engine.h"
-#include "engine/game_main.h"
+#include "engine/exit_handlers.h"
 #include "support/headless.h"
 
 namespace {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/startup_loading.h"
 #include "engine/progress.h"
 #include "engine/state_manager.h"
 #include "support/headless.h"

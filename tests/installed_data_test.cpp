@@ -7,6 +7,7 @@
 #include "engine/log.h"
 #include "engine/path_resolve.h"
 #include "entities/registry.h"
+#include "level/level_reader.h"
 #include "support/headless.h"
 #include "world/world.h"
 

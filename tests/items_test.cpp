@@ -8,9 +8,9 @@
 #include "entities/items.h"
 #include "entities/player.h"
 #include "entities/registry.h"
+#include "level/object_types.h"
 #include "support/headless.h"
 #include "support/level_records.h"
-#include "world/entity_factory.h"
 #include "world/world.h"
 
 namespace {

@@ -7,8 +7,10 @@
 
 #include "engine/log.h"
 #include "entities/registry.h"
+#include "level/level_reader.h"
 #include "level_text.h"
 #include "support/headless.h"
+#include "world/camera.h"
 #include "world/special_graphics.h"
 #include "world/world.h"
 

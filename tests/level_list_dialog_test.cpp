@@ -7,6 +7,7 @@
 #include <fstream>
 #include <string>
 
+#include "app/startup_loading.h"
 #include "engine/progress.h"
 #include "input/input.h"
 #include "support/headless.h"

@@ -4,11 +4,12 @@
 #include <sstream>
 
 #include "engine/log.h"
+#include "entities/flag.h"
 #include "entities/registry.h"
+#include "level/level_reader.h"
+#include "level/object_types.h"
 #include "level_text.h"
 #include "support/headless.h"
-#include "world/entity_factory.h"
-#include "world/flag.h"
 #include "world/tiles.h"
 #include "world/world.h"
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "app/game_main.h"
 #include "engine/engine.h"
-#include "engine/game_main.h"
 #include "engine/state_manager.h"
 #include "input/input.h"
 #include "support/headless.h"

@@ -5,13 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "app/startup_loading.h"
 #include "engine/progress.h"
 #include "engine/state_manager.h"
+#include "entities/level_timer.h"
 #include "entities/registry.h"
 #include "input/input.h"
 #include "level_text.h"
 #include "screens/blank_screen.h"
-#include "screens/level_timer.h"
 #include "support/headless.h"
 #include "world/world.h"
 

@@ -12,9 +12,9 @@
 #include "entities/player.h"
 #include "entities/registry.h"
 #include "hero_test_world.h"
+#include "level/object_types.h"
 #include "support/enemy_test_world.h"
 #include "support/level_records.h"
-#include "world/entity_factory.h"
 #include "world/tile_images.h"
 
 namespace fs = boost::filesystem;
@@ -152,7 +152,7 @@ TEST_F(RobotCityTest, AnAlertGuardAtALedgeStaysPutFacingTheHeroThenCalmsDown) {
 
 TEST_F(RobotCityTest, WithFiveBoltsInFlightNoSixthIsFiredButTheCounterRestarts) {
   RobotGuard guard(100, kGuardTop, 0);
-  for (int index = 0; index < 5; ++index) guard.shots[index].Fire(600 + 10 * index, 100, 0, 0);
+  for (int index = 0; index < 5; ++index) guard.shots[index].Fire(600 + 10 * index, 100, LaserShot::kLeft, LaserShot::kSmall);
   for (int frame = 0; frame < 50; ++frame) {
     guard.alert = 1;
     guard.alertTimer = 0;
@@ -177,7 +177,7 @@ TEST_F(RobotCityTest, WithFiveBoltsInFlightNoSixthIsFiredButTheCounterRestarts) 
 
 TEST_F(RobotCityTest, AStompedGuardIsCountedOnceAndItsBoltsVanish) {
   RobotGuard guard(300, kGuardTop, 1);
-  guard.shots[0].Fire(100, 100, 0, 0);
+  guard.shots[0].Fire(100, 100, LaserShot::kLeft, LaserShot::kSmall);
   PlaceHero(310, kGuardTop - 28, true, -4);
   guard.Update();
   EXPECT_FALSE(guard.active);
@@ -367,7 +367,7 @@ TEST_F(RobotCityTest, RecordsWriteTheirFieldsAndReadBackTheSame) {
   std::unique_ptr<GameObject> bot(new MissileBot(0, 0));
   static_cast<MissileBot*>(bot.get())->missiles[1].Launch(10, 10);
   std::unique_ptr<GameObject> guard(new RobotGuard(0, 0, 0));
-  static_cast<RobotGuard*>(guard.get())->shots[4].Fire(10, 10, 1, 0);
+  static_cast<RobotGuard*>(guard.get())->shots[4].Fire(10, 10, LaserShot::kRight, LaserShot::kSmall);
 }
 
 TEST_F(RobotCityTest, AWreckedGuardIsDrawnWithoutItsBoltsAndAMissileOnlyWhileActive) {
@@ -376,7 +376,7 @@ TEST_F(RobotCityTest, AWreckedGuardIsDrawnWithoutItsBoltsAndAMissileOnlyWhileAct
   ASSERT_TRUE(LoadSpacePiratesGraphics());
   ASSERT_TRUE(LoadRobotCityGraphics());
   RobotGuard guard(100, 100, 0);
-  guard.shots[0].Fire(300, 300, 0, 0);
+  guard.shots[0].Fire(300, 300, LaserShot::kLeft, LaserShot::kSmall);
   BlankScreen();
   guard.Draw();
   EXPECT_GT(DrawnPixels(100, 100, 50, 45), 0);

@@ -11,9 +11,9 @@
 #include "entities/player.h"
 #include "entities/registry.h"
 #include "hero_test_world.h"
+#include "level/object_types.h"
 #include "support/enemy_test_world.h"
 #include "support/level_records.h"
-#include "world/entity_factory.h"
 #include "world/tile_images.h"
 
 namespace fs = boost::filesystem;
@@ -92,7 +92,7 @@ TEST_F(RoundWorldTest, AChargingSoldierKeepsItsDirectionAndCalmsAtAWallOrALedge)
   EXPECT_EQ(soldier.x, 100) << "walking calmly back";
 
   soldier.x = 20 * kTileSize - 40;
-  soldier.direction = 1;
+  soldier.direction = Soldier::kRight;
   soldier.alert = 1;
   for (int frame = 0; frame < 5; ++frame) soldier.Update();
   EXPECT_EQ(soldier.direction, 0) << "turned at the ledge";
@@ -397,9 +397,9 @@ TEST_F(RoundWorldTest, ABaronFallingOutOfTheLevelIsHeldBelowIt) {
   Baron baron(300, 100, 0, 0);
   PlaceHero(kFarAway, kOnFloor, false, 0);
   baron.Update();
-  baron.mode = 2;
+  baron.mode = Baron::kHops;
   baron.airborne = true;
-  baron.state = 4;
+  baron.state = Baron::kInAir;
   for (int frame = 0; frame < 5000; ++frame) baron.Update();
   const int y = baron.y;
   const int vy = baron.vy;

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "app/startup_loading.h"
 #include "engine/engine.h"
 #include "engine/progress.h"
 #include "engine/state_manager.h"

@@ -11,9 +11,9 @@
 #include "entities/player.h"
 #include "entities/registry.h"
 #include "hero_test_world.h"
+#include "level/object_types.h"
 #include "support/enemy_test_world.h"
 #include "support/level_records.h"
-#include "world/entity_factory.h"
 #include "world/tile_images.h"
 
 namespace fs = boost::filesystem;
@@ -85,14 +85,14 @@ TEST_F(SpacePiratesTest, ASmallBoltVanishesOnAHeroInATankButHurtsOneOnFoot) {
   EXPECT_FALSE(shot.active);
   hero.EnterTank();
   PlaceHero(100, RestingY(100), false, 0);
-  shot.Fire(hero.x + hero.w + 12, hero.y + 30, 0, 0);
+  shot.Fire(hero.x + hero.w + 12, hero.y + 30, LaserShot::kLeft, LaserShot::kSmall);
   for (int frame = 0; frame < 5 && shot.active; ++frame) shot.Update();
   EXPECT_FALSE(shot.active);
   EXPECT_EQ(hero.health, 3);
 
   hero.LeaveTank();
   PlaceHero(100, RestingY(32), false, 0);
-  shot.Fire(hero.x + hero.w + 12, hero.y + 10, 0, 0);
+  shot.Fire(hero.x + hero.w + 12, hero.y + 10, LaserShot::kLeft, LaserShot::kSmall);
   for (int frame = 0; frame < 5 && shot.active; ++frame) shot.Update();
   EXPECT_FALSE(shot.active);
   EXPECT_EQ(hero.health, 2);
@@ -101,7 +101,7 @@ TEST_F(SpacePiratesTest, ASmallBoltVanishesOnAHeroInATankButHurtsOneOnFoot) {
 TEST_F(SpacePiratesTest, BoltsEndAtWallsAndOutsideTheViewAndLargeOnesBounceOffFloors) {
   BuildHeroWorld({"..........#..", "..........#..", ".............", "#############"});
   LaserShot shot;
-  shot.Fire(300, 40, 1, 0);
+  shot.Fire(300, 40, LaserShot::kRight, LaserShot::kSmall);
   shot.Update();
   EXPECT_EQ(shot.x, 305);
   EXPECT_EQ(shot.y, 40);
@@ -110,13 +110,13 @@ TEST_F(SpacePiratesTest, BoltsEndAtWallsAndOutsideTheViewAndLargeOnesBounceOffFl
   EXPECT_FALSE(shot.active) << "its front reached the wall at x 320";
   EXPECT_EQ(shot.x, 315);
 
-  shot.Fire(10, 40, 0, 0);
+  shot.Fire(10, 40, LaserShot::kLeft, LaserShot::kSmall);
   for (int frame = 0; frame < 3; ++frame) shot.Update();
   EXPECT_TRUE(shot.active);
   shot.Update();
   EXPECT_FALSE(shot.active) << "wholly left of the view";
 
-  shot.Fire(200, 60, 0, 1);
+  shot.Fire(200, 60, LaserShot::kLeft, LaserShot::kLarge);
   EXPECT_EQ(shot.w, 12);
   int lowest = 0;
   bool rising = false;
@@ -306,7 +306,7 @@ TEST_F(SpacePiratesTest, ADrivenTankAndADeadPiratesBoltAreNotDrawn) {
   Tank tank(100, 50);
   tank.occupied = true;
   Pirate pirate(400, 300, 0);
-  pirate.shot.Fire(300, 300, 0, 0);
+  pirate.shot.Fire(300, 300, LaserShot::kLeft, LaserShot::kSmall);
   pirate.Kill();
   BlankScreen();
   tank.Draw();

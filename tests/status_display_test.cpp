@@ -2,10 +2,10 @@
 
 #include "engine/engine.h"
 #include "entities/hero_graphics.h"
+#include "entities/level_timer.h"
 #include "entities/player.h"
-#include "entities/status_display.h"
+#include "entities/player_status_display.h"
 #include "hero_test_pixels.h"
-#include "screens/level_timer.h"
 #include "support/headless.h"
 
 namespace {

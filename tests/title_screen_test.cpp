@@ -5,7 +5,8 @@
 #include <fstream>
 #include <string>
 
-#include "engine/game_main.h"
+#include "app/startup_loading.h"
+#include "engine/engine.h"
 #include "engine/progress.h"
 #include "engine/state_manager.h"
 #include "input/input.h"

@@ -3,6 +3,7 @@
 #include "engine/engine.h"
 #include "hero_test_pixels.h"
 #include "support/headless.h"
+#include "world/camera.h"
 #include "world/special_graphics.h"
 #include "world/tile_images.h"
 #include "world/tiles.h"

@@ -1,10 +1,7 @@
+#include "world/camera.h"
+
 #include "engine/engine.h"
 #include "world/world.h"
-
-namespace {
-int LevelPixelWidth() { return world.width * kTileSize; }
-int LevelPixelHeight() { return world.height * kTileSize; }
-}  // namespace
 
 void ScrollRight(int dx) {
   world.cameraX += dx;
@@ -49,4 +46,9 @@ void SetCamera(int x, int y) {
   } else if (world.cameraY + kScreenHeight > LevelPixelHeight()) {
     world.cameraY = LevelPixelHeight() - kScreenHeight;
   }
+}
+
+bool OutOfView(int x, int y, int w, int h) {
+  return x + w < world.cameraX || x > world.cameraX + kScreenWidth || y + h < world.cameraY ||
+         y > world.cameraY + kScreenHeight;
 }

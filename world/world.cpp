@@ -67,13 +67,18 @@ void SizeGrid(int width, int height) {
   }
 }
 
+int LevelPixelWidth() { return world.width * kTileSize; }
+int LevelPixelHeight() { return world.height * kTileSize; }
+
 Tile* GetTile(int col, int row) {
   if (col < 0 || row < 0 || col >= world.width || row >= world.height || !world.grid) return SharedEmptyTile();
   Tile* tile = world.grid[row][col];
   return tile ? tile : SharedEmptyTile();
 }
 
-bool IsSolidAt(int px, int py) { return GetTile(px / kTileSize, py / kTileSize)->solid; }
+Tile* TileAtPixel(int px, int py) { return GetTile(px / kTileSize, py / kTileSize); }
+
+bool IsSolidAt(int px, int py) { return TileAtPixel(px, py)->solid; }
 
 void UpdateActiveTiles() {
   for (const auto& cell : world.activeTiles) GetTile(cell.first, cell.second)->Update();

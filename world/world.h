@@ -34,19 +34,17 @@ class World {
 
 extern World world;
 
-bool LoadWorld(std::string path);
-void ReloadEntities();
 // False for sizes no level can sensibly have (negative, or far beyond the editor's largest).
 bool IsAcceptableGridSize(int columns, int rows);
 // Replaces any previous grid; an unacceptable size leaves a 0 x 0 grid.
 void SizeGrid(int width, int height);
+// The level's size in pixels.
+int LevelPixelWidth();
+int LevelPixelHeight();
 Tile* GetTile(int col, int row);
+// The tile under a world pixel; the shared empty tile outside the grid.
+Tile* TileAtPixel(int px, int py);
 bool IsSolidAt(int px, int py);
-void ScrollRight(int dx);
-void ScrollLeft(int dx);
-void ScrollDown(int dy);
-void ScrollUp(int dy);
-void SetCamera(int x, int y);
 void UpdateActiveTiles();
 void ResetActiveTiles();
 void DrawWorldBack();

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "entities/game_object.h"
-#include "world/entity_factory.h"
+#include "level/object_types.h"
 
 // Reads each record of `records` through the entity factory and returns the records the read
 // objects write again. Every record must make an object; `check`, when given, looks at each one.

@@ -8,9 +8,9 @@
 #include <ostream>
 #include <sstream>
 
+#include "app/startup_loading.h"
 #include "engine/progress.h"
-#include "engine/startup_loading.h"
-#include "screens/level_timer.h"
+#include "entities/level_timer.h"
 #include "screens/play_level.h"
 #include "support/headless.h"
 #include "world/world.h"

@@ -1,12 +1,14 @@
-#include <boost/filesystem.hpp>
+#include "level/level_reader.h"
+
 #include <fstream>
 #include <string>
 
-#include "engine/engine.h"
+#include "engine/image.h"
+#include "engine/log.h"
 #include "engine/path_resolve.h"
-#include "engine/startup_loading.h"
 #include "entities/registry.h"
-#include "world/entity_records.h"
+#include "level/entity_records.h"
+#include "level/level_file.h"
 #include "world/world.h"
 
 // Level files come from players as well as from us, so every malformed one is reported with a
@@ -23,11 +25,6 @@ void ReportBadLevel(const std::string& path, const std::string& problem) {
 
 std::string SizeText(int columns, int rows) { return std::to_string(columns) + " x " + std::to_string(rows); }
 
-bool IsFolder(const std::string& path) {
-  boost::system::error_code error;
-  return boost::filesystem::is_directory(path, error);
-}
-
 void ResetLevelState(const std::string& path) {
   world.enemyCount = 0;
   world.enemiesKilled = 0;
@@ -39,22 +36,14 @@ void ResetLevelState(const std::string& path) {
   world.entityStreamPos = kNoEntitySection;
 }
 
-// Reads the codes row by row; on a short or broken grid the cells not reached stay empty.
+void PlaceTile(int col, int row, int code) { world.grid[row][col] = CreateTile(code, col, row); }
+
+// On a short or broken grid the cells not reached stay empty.
 bool ReadGrid(std::istream& in, const std::string& path) {
-  for (int row = 0; row < world.height; ++row) {
-    for (int col = 0; col < world.width; ++col) {
-      int code = 0;
-      if (in >> code) {
-        world.grid[row][col] = CreateTile(code, col, row);
-        continue;
-      }
-      const std::string cell = "column " + std::to_string(col) + ", row " + std::to_string(row);
-      ReportBadLevel(path, in.eof() ? "the tile grid ends early, at " + cell
-                                    : "the tile code at " + cell + " is not a number");
-      return false;
-    }
-  }
-  return true;
+  std::string problem;
+  if (ReadLevelGrid(in, world.width, world.height, PlaceTile, problem)) return true;
+  ReportBadLevel(path, problem);
+  return false;
 }
 
 void FillEmptyCellsAndListActiveTiles() {
@@ -72,11 +61,6 @@ bool ReadEntities(std::istream& in, const std::string& path, bool report) {
   if (ReadEntityRecords(in, AddEntity, problem)) return true;
   if (report) ReportBadLevel(path, problem);
   return false;
-}
-
-void ShowLoadingPicture() {
-  loadingImage.Draw(0, 0);
-  FlipScreen();
 }
 }  // namespace
 
@@ -96,22 +80,20 @@ bool LoadWorld(std::string path) {
     Log("Error loading World: " + path);
     return false;
   }
-  std::string layers[ParallaxBackground::kLayerCount];
-  int columns = 0;
-  int rows = 0;
-  if (!(in >> layers[0] >> layers[1] >> layers[2] >> columns >> rows)) {
-    ReportBadLevel(path, in.eof() ? "the file ends before its width and height"
-                                  : "the width or height is not a number");
+  LevelHeader header;
+  std::string problem;
+  if (!ReadLevelHeader(in, header, problem)) {
+    ReportBadLevel(path, problem);
     return false;
   }
-  if (!IsAcceptableGridSize(columns, rows)) {
-    ReportBadLevel(path, "refused a grid of " + SizeText(columns, rows) + " cells");
+  if (!IsAcceptableGridSize(header.columns, header.rows)) {
+    ReportBadLevel(path, "refused a grid of " + SizeText(header.columns, header.rows) + " cells");
     return false;
   }
   // The pictures are loaded only once the header has proved sound, so a broken file does not
   // fill the log with its garbage words as picture paths.
-  world.background.Load(layers[0], layers[1], layers[2]);
-  SizeGrid(columns, rows);
+  world.background.Load(header.layers[0], header.layers[1], header.layers[2]);
+  SizeGrid(header.columns, header.rows);
   const bool gridRead = ReadGrid(in, path);
   FillEmptyCellsAndListActiveTiles();
   if (!gridRead) return false;

@@ -1,4 +1,4 @@
-#include "screens/screen_list.h"
+#include "app/screen_list.h"
 
 #include "editor/editor_screen.h"
 #include "engine/state_manager.h"

@@ -1,7 +1,6 @@
-#include "world/entity_records.h"
+#include "level/entity_records.h"
 
-#include "world/entity_factory.h"
-#include "world/entity_names.h"
+#include "level/object_types.h"
 
 // A type name whose class does not exist yet builds nothing, and its numbers are then skipped
 // like any other stray word.

@@ -1,7 +1,8 @@
 #include <algorithm>
 
-#include "engine/engine.h"
+#include "engine/rect.h"
 #include "entities/player.h"
+#include "world/camera.h"
 #include "world/world.h"
 
 namespace {
@@ -38,9 +39,7 @@ void TankShot::Update() {
   }
   vy = std::clamp(vy - 1, -kShotMaxVy, kShotMaxVy);
   if (IsSolidAt(x + w / 2, y + h)) vy = -vy;
-  const bool outOfView = x + w < world.cameraX || x > world.cameraX + kScreenWidth ||
-                         y + h < world.cameraY || y > world.cameraY + kScreenHeight;
-  if (outOfView) active = false;
+  if (OutOfView(x, y, w, h)) active = false;
 }
 
 SDL_Rect TankShot::Rect() const {

@@ -1,5 +1,6 @@
-#include <SDL/SDL.h>
-
+#include "engine/engine.h"
+#include "engine/frame_counter.h"
+#include "world/camera.h"
 #include "world/tile_images.h"
 #include "world/tiles.h"
 #include "world/world.h"
@@ -8,9 +9,6 @@ namespace {
 // The belt treats the hero as a 32-pixel box and tests only his top and his middle.
 const int kBeltHeroWidth = 32;
 const int kBeltHeroMiddle = 16;
-// The camera follows the carried hero once he passes the middle of the screen.
-const int kBeltScrollRightFrom = 321;
-const int kBeltScrollLeftBelow = 320;
 }  // namespace
 
 ConveyorTile::ConveyorTile(int beltDirection) : direction(beltDirection) { solid = true; }
@@ -21,9 +19,7 @@ void ConveyorTile::Reset() {
 }
 
 void ConveyorTile::Update() {
-  if (++counter < framePeriod) return;
-  frame = 1 - frame;
-  counter = 0;
+  if (StepDue(counter, framePeriod)) frame = 1 - frame;
 }
 
 void ConveyorTile::Touch(PlayerLink& link) {
@@ -31,12 +27,13 @@ void ConveyorTile::Touch(PlayerLink& link) {
   const int y = *link.y;
   if (direction == 1) {
     ++x;
-    const int rightEdge = world.width * kTileSize;
+    const int rightEdge = LevelPixelWidth();
     if (x + kBeltHeroWidth > rightEdge) {
       x = rightEdge - kBeltHeroWidth;
     } else if (IsSolidAt(x + kBeltHeroWidth, y) || IsSolidAt(x + kBeltHeroWidth, y + kBeltHeroMiddle)) {
       --x;
-    } else if (x - world.cameraX >= kBeltScrollRightFrom) {
+    } else if (x - world.cameraX > kScreenMiddleX) {
+      // The camera follows the carried hero once he passes the middle of the screen.
       ScrollRight(1);
     }
     return;
@@ -46,7 +43,7 @@ void ConveyorTile::Touch(PlayerLink& link) {
     x = 0;
   } else if (IsSolidAt(x, y) || IsSolidAt(x, y + kBeltHeroMiddle)) {
     ++x;
-  } else if (x - world.cameraX < kBeltScrollLeftBelow) {
+  } else if (x - world.cameraX < kScreenMiddleX) {
     ScrollLeft(1);
   }
 }

@@ -1,4 +1,4 @@
-#include "world/flag.h"
+#include "entities/flag.h"
 
 #include "engine/rect.h"
 #include "entities/player.h"
@@ -13,28 +13,18 @@ const int kFlagTopDrop = 18;     // and is hoisted until it reaches this far bel
 const int kFlagClimbSpeed = 2;
 const int kFlagPictureX = 68;
 // The base the hero must land on, relative to the pole's box.
-const int kBaseX = 1;
-const int kBaseY = 257;
-const int kBaseWidth = 52;
-const int kBaseHeight = 29;
+const SDL_Rect kBase = {1, 257, 52, 29};
 }  // namespace
 
-Flag::Flag(int x, int y) {
-  this->x = x;
-  this->y = y;
-  w = kFlagWidth;
-  h = kFlagHeight;
-  typeName = "Flag";
-  snapToGround = true;
-  flagY = y + kFlagStartDrop;
-}
+Flag::Flag(int x, int y)
+    : Entity(x, y, kFlagWidth, kFlagHeight, kTypeName, kStandsOnFloor), flagY(y + kFlagStartDrop) {}
 
 void Flag::Collide() {
   // Screens that run a level's objects without a hero (the world map) leave thePlayer null.
   if (!thePlayer || thePlayer->dead || touched == 1) return;
   const SDL_Rect hero = thePlayer->Rect();
-  if (!RectsOverlap(hero, EntityRect()) || !thePlayer->airborne || thePlayer->vy >= 0) return;
-  if (!RectsOverlap(hero, MakeRect(x + kBaseX, y + kBaseY, kBaseWidth, kBaseHeight))) return;
+  if (!RectsOverlap(hero, EntityRect()) || !thePlayer->Falling()) return;
+  if (!RectsOverlap(hero, PartRect(kBase))) return;
   touched = 1;
   thePlayer->Bounce();
 }

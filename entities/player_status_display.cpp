@@ -1,4 +1,4 @@
-#include "entities/status_display.h"
+#include "entities/player_status_display.h"
 
 #include <algorithm>
 

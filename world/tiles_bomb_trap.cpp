@@ -1,3 +1,4 @@
+#include "engine/frame_counter.h"
 #include "engine/rect.h"
 #include "world/tile_images.h"
 #include "world/tiles.h"
@@ -41,18 +42,14 @@ void BombTrapTile::Update() {
       frame = 0;
       break;
     case kTicking:
-      if (++frameCounter < framePeriod) break;
-      frameCounter = 0;
-      if (++frame == kFirstBlastFrame) {
+      if (StepDue(frameCounter, framePeriod) && ++frame == kFirstBlastFrame) {
         state = kBlowing;
         solid = false;
         framePeriod = kBlastPeriod;
       }
       break;
     case kBlowing:
-      if (++frameCounter < framePeriod) break;
-      frameCounter = 0;
-      if (++frame == kHoleFrame) state = kOpen;
+      if (StepDue(frameCounter, framePeriod) && ++frame == kHoleFrame) state = kOpen;
       break;
     default:
       frame = kHoleFrame;

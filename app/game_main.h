@@ -1,8 +1,5 @@
 #pragma once
 
-// The loop runs while this is true; the loop's quit test and the title screen's exit clear it.
-extern bool GameRunning;
-
 // The game's entry routine: start-up, the frame loop, the exit sequence. Returns the process
 // status: 0, or 1 when the engine could not start (the reason is on standard error and in log.txt).
 int GameMain(bool fullscreen);

@@ -1,17 +1,15 @@
-#include "engine/game_main.h"
+#include "app/game_main.h"
 
 #include <iostream>
 
+#include "app/screen_list.h"
+#include "app/startup_loading.h"
 #include "engine/engine.h"
 #include "engine/progress.h"
 #include "engine/save_data.h"
-#include "engine/startup_loading.h"
 #include "engine/state_manager.h"
 #include "input/gamepad.h"
 #include "input/input.h"
-#include "screens/screen_list.h"
-
-bool GameRunning = false;
 
 namespace {
 const char* kTitle = "The Adventures of Tumbo Man";

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "screens/level_timer.h"
+#include "entities/level_timer.h"
 
 // The level time as the status display shows it: minutes unpadded, seconds in two digits ("3:07").
 std::string LevelTimeText(const LevelTimer& timer);

@@ -1,4 +1,4 @@
-#include "engine/game_folders.h"
+#include "app/game_folders.h"
 
 #include <unistd.h>
 
@@ -8,8 +8,10 @@
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
+#include <string>
 
 #include "engine/path_resolve.h"
+#include "level/level_file.h"
 
 namespace fs = boost::filesystem;
 
@@ -45,11 +47,11 @@ fs::path PlayerFolder() {
   return fs::path(home) / kDefaultDataHome / kPlayerFolderName;
 }
 
-bool EnterPlayerFolder(const std::string& customLevelFolder) {
+bool EnterPlayerFolder() {
   const fs::path folder = PlayerFolder();
   if (folder.empty()) return Refuse("neither XDG_DATA_HOME nor HOME is set, so there is no folder for the save");
   boost::system::error_code error;
-  fs::create_directories(folder / customLevelFolder, error);
+  fs::create_directories(folder / kCustomLevelFolder, error);
   if (error) return Refuse("cannot make the folder " + folder.string() + ": " + error.message());
   if (access(folder.c_str(), W_OK | X_OK) != 0 || chdir(folder.c_str()) != 0) {
     return Refuse("cannot write in the folder " + folder.string() + ": " + std::strerror(errno));
@@ -60,7 +62,7 @@ bool EnterPlayerFolder(const std::string& customLevelFolder) {
 
 // Departure from the one working folder for everything: only an installed game splits what it
 // reads from what it writes; from the build's game folder the game behaves as it always did.
-bool ChooseGameFolders(const std::string& customLevelFolder) {
+bool ChooseGameFolders() {
   boost::system::error_code error;
   const fs::path program = fs::read_symlink(kOwnProgram, error);
   if (error) return Refuse(std::string("cannot tell where the program lies (") + kOwnProgram + ")");
@@ -71,7 +73,7 @@ bool ChooseGameFolders(const std::string& customLevelFolder) {
   if (!HoldsGameData(dataFolder)) {
     return Refuse("its data folder " + dataFolder.string() + " is missing or incomplete; reinstall the game");
   }
-  if (!EnterPlayerFolder(customLevelFolder)) return false;
+  if (!EnterPlayerFolder()) return false;
   SetDataFolder(dataFolder.string());
   return true;
 }

@@ -1,4 +1,4 @@
-#include "screens/level_timer.h"
+#include "entities/level_timer.h"
 
 #include <chrono>
 

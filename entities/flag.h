@@ -5,6 +5,7 @@
 // level is complete once the flag reaches the top.
 class Flag : public Entity {
  public:
+  static constexpr const char* kTypeName = "Flag";
   int touched = 0;  // 1 once the hero has landed on the base
   int flagY = 0;    // world y of the flag picture's top
 
