@@ -5,8 +5,12 @@ JOBS ?= 2
 # make install PREFIX=/usr DESTDIR=/tmp/stage: the prefix the game is installed under, and a staging root.
 PREFIX ?= /usr/local
 DESTDIR ?=
+# The SDL 1.2 layer over SDL2 (package libsdl1.2-compat), kept beside the classic library.
+SDL12_LAYER ?= /usr/lib/x86_64-linux-gnu/sdl12-compat
+# Without the layer in place the loader would quietly take the classic library instead.
+CHECK_LAYER = test -e $(SDL12_LAYER)/libSDL-1.2.so.0 || { echo "no SDL 1.2 layer in $(SDL12_LAYER)" >&2; exit 1; }
 
-.PHONY: setup build play test test-fast asan-test art-sheet install package clean
+.PHONY: setup build play test test-fast asan-test layer-test asan-layer-test art-sheet install package clean
 
 setup:
 	@bash tools/setup.sh
@@ -26,7 +30,17 @@ asan-test: setup
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS) -LE no-sanitizer
 
-test: test-fast asan-test
+# The whole suite again on the SDL 1.2 layer over SDL2, which newer distributions ship as their SDL 1.2.
+layer-test: test-fast
+	@$(CHECK_LAYER)
+	cd $(BUILD) && LD_LIBRARY_PATH=$(SDL12_LAYER) ctest --output-on-failure -j $(JOBS)
+
+asan-layer-test: asan-test
+	@$(CHECK_LAYER)
+	cd $(ASAN_BUILD) && LD_LIBRARY_PATH=$(SDL12_LAYER) LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sdl12_layer_leaks.supp \
+	  ctest --output-on-failure -j $(JOBS) -LE no-sanitizer
+
+test: test-fast asan-test layer-test asan-layer-test
 
 install: build
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"

@@ -15,6 +15,10 @@
 
 namespace {
 const int kNameFontSize = 22;
+// Small enough for the whole hint to fit the name field.
+const int kHintFontSize = 16;
+const int kHintY = 226;
+const char* const kNameHint = "Type a name: letters and spaces";
 const int kButtonSize = 20;
 const int kButtonRowY = 362;
 const int kNewButtonX = 498;
@@ -72,7 +76,9 @@ void LevelEditor::Init() {
   helpButtonImage.Load("gfx/Editor/editor_help.png");
   helpImage.Load("gfx/Editor/help.png");
   nameFont.Load("gfx/Fonts/Editor font.ttf", kNameFontSize);
+  hintFont.Load("gfx/Fonts/Editor font.ttf", kHintFontSize);
   saveDialogOpen = false;
+  nameRefused = false;
   helpOpen = false;
   keyLatch = false;
   leftHeldFromDialog = false;
@@ -130,6 +136,7 @@ bool LevelEditor::HandleButtons() {
     } else {
       saveDialogOpen = true;
       saveName = kDefaultName;
+      nameRefused = false;
     }
     return true;
   } else if (MouseOn(loadButton)) {
@@ -145,6 +152,10 @@ bool LevelEditor::HandleButtons() {
 void LevelEditor::HandleRightClick() {
   if (!mouseRightClicked || !InMapView(mouseX, mouseY) || entityNames.empty()) return;
   PlaceEntity(entityNames[selectedEntity], mouseX + world.cameraX, mouseY + world.cameraY);
+  // The press stays the current event until the next one arrives, and the poll would report it
+  // again every frame: a held click stacked copies that then act as one enemy. Turned into its
+  // release, one press places exactly one object.
+  inputEvent.type = SDL_MOUSEBUTTONUP;
 }
 
 void LevelEditor::HandleScrolling() {
@@ -174,6 +185,7 @@ void LevelEditor::HandlePaletteKeys() {
 
 void LevelEditor::HandleSaveDialog() {
   if (KeyDownEvent() && !keyLatch) {
+    nameRefused = false;
     TypeKey(inputEvent.key.keysym);
     MarkEventHandled();
     keyLatch = false;
@@ -181,8 +193,12 @@ void LevelEditor::HandleSaveDialog() {
   if (!mouseLeftDown) return;
   if (MouseOn(okButton)) {
     // The name is typed as letters and blanks only; checked again here since nothing else may
-    // ever reach the file name.
-    if (!IsSafeLevelName(saveName)) return;
+    // ever reach the file name. A refused name says why in the dialog instead of leaving the
+    // player to wonder why OK did nothing.
+    if (!IsSafeLevelName(saveName)) {
+      nameRefused = true;
+      return;
+    }
     // A save that failed keeps the dialog up, so the player sees the level is not on disk.
     if (!SaveLevel(kCustomLevelFolder + saveName + kLevelExtension)) return;
     saveDialogOpen = false;
@@ -228,6 +244,8 @@ void LevelEditor::Render() {
   if (saveDialogOpen) {
     saveDialogImage.Draw(kSaveDialogX, kSaveDialogY);
     nameFont.Draw(saveName, kNameX, kNameY, 255, 255, 255);
+    // A refused name is empty or blanks only, so the hint has the field to itself.
+    if (nameRefused) hintFont.Draw(kNameHint, kNameX, kHintY, 255, 200, 64);
   }
   if (helpOpen) helpImage.Draw(kHelpX, kHelpY);
   dialog.Draw();
@@ -243,4 +261,5 @@ void LevelEditor::Cleanup() {
   helpButtonImage.Free();
   helpImage.Free();
   nameFont.Free();
+  hintFont.Free();
 }

@@ -22,6 +22,7 @@ class LevelEditor : public GameState {
   Image helpButtonImage;
   Image helpImage;
   Font nameFont;
+  Font hintFont;
   SDL_Rect newButton = {0, 0, 0, 0};
   SDL_Rect saveButton = {0, 0, 0, 0};
   SDL_Rect loadButton = {0, 0, 0, 0};
@@ -30,6 +31,9 @@ class LevelEditor : public GameState {
   SDL_Rect cancelButton = {0, 0, 0, 0};
   bool saveDialogOpen = false;
   std::string saveName;
+  // OK was clicked on a name that cannot be saved; the dialog shows how to name a level until
+  // the next key.
+  bool nameRefused = false;
   bool helpOpen = false;
   LevelListDialog dialog;
   bool hasPath = false;

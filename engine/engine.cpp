@@ -44,6 +44,19 @@ SDL_Surface* OpenVideo(int width, int height, bool fullscreen) {
 }
 
 VideoOpener videoOpener = OpenVideo;
+
+struct OptionalPart {
+  Uint32 flag;
+  const char* name;
+};
+const OptionalPart kOptionalParts[] = {
+    {SDL_INIT_AUDIO, "audio"}, {SDL_INIT_JOYSTICK, "joystick"}, {SDL_INIT_CDROM, "CD-ROM"}};
+
+// A part that does not start is logged once; the game goes on without it.
+void StartOptionalPart(const OptionalPart& part) {
+  if (SDL_InitSubSystem(part.flag) == 0) return;
+  Log(std::string("Error: Failed to Initialize SDL ") + part.name + ", going on without it: " + SDL_GetError());
+}
 }  // namespace
 
 void SetVideoOpener(VideoOpener opener) {
@@ -55,9 +68,13 @@ bool EngineInit(std::string title, int width, int height, bool fullscreen) {
   OpenLog(kLogPath);
   RegisterExitHandler(CloseLogHandler);
 
-  if (SDL_Init(SDL_INIT_EVERYTHING) == -1) return Fail("SDL", "Error: Failed to Initialize SDL!");
+  // Only video and the timer are needed to play. Audio, joystick and CD-ROM start one by one: the
+  // SDL 1.2 layer over SDL2 fails a combined start as a whole when no audio driver opens, and a
+  // machine without sound or gamepad support must still play, silent or keyboard-only.
+  if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) == -1) return Fail("SDL", "Error: Failed to Initialize SDL!");
   RegisterExitHandler(QuitSdlHandler);
   Log("SDL Initialized...");
+  for (const OptionalPart& part : kOptionalParts) StartOptionalPart(part);
 
   if (TTF_Init() == -1) return Fail("SDL_ttf", "Error: Failed to Initialize SDL_ttf!");
   RegisterExitHandler(QuitTtfHandler);

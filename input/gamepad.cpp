@@ -116,6 +116,10 @@ void ReadGamepadConfigs() {
   if (!file) return;
   std::string name;
   while (std::getline(file, name)) {
+    // Records now end their line, which leaves the rest of the last binding's line empty and the
+    // name on the next one. Files written before that carry the name straight after the last
+    // number on the same line, and still read as they always did.
+    if (name.empty() && !std::getline(file, name)) break;
     Gamepad record;
     record.padName = name;
     for (int i = 0; i < kPadButtonCount; ++i) record.SetBinding(i, ReadBinding(file));
@@ -136,7 +140,8 @@ void LogGamepad(Gamepad& pad) {
 void DetectGamepad() {
   joystickEnabled = false;
   Log("Checking for Gamepads");
-  if (SDL_NumJoysticks() == 0) {
+  // Without joystick support (its start failed) the count may be an error, never a pad.
+  if (SDL_NumJoysticks() <= 0) {
     Log("No Gamepads detected.");
     return;
   }
@@ -175,10 +180,9 @@ void SaveGamepadConfigs() {
   for (Gamepad& record : gamepadConfigs) {
     if (!record.IsComplete()) continue;
     file << record.padName << '\n';
-    for (int i = 0; i < kPadButtonCount; ++i) {
-      file << record.bindings[i]->ToText();
-      if (i + 1 < kPadButtonCount) file << '\n';
-    }
+    // Every binding ends its line, the last one too: a name written straight after the last
+    // number, as files once had it, is read back into that number when it begins with a digit.
+    for (GamepadBinding* binding : record.bindings) file << binding->ToText() << '\n';
   }
   gamepadConfigs.clear();
 }

@@ -44,6 +44,12 @@ Uint8 JoystickHat(int hat) {
   return SDL_JoystickGetHat(joystick, hat);
 }
 
+bool FreshPress(bool held, bool& wasHeld) {
+  const bool fresh = held && !wasHeld;
+  wasHeld = held;
+  return fresh;
+}
+
 bool HeldInputActs(bool anyHeld, int& counter, int delay) {
   if (!anyHeld) {
     counter = delay;

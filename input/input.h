@@ -19,6 +19,10 @@ bool IsKeyDown(SDLKey key);
 bool JoystickButton(int button);
 Uint8 JoystickHat(int hat);
 
+// True only on the frame a control goes down. `wasHeld` belongs to the caller and remembers the
+// previous frame, so a control held on acts once and must be let go before it acts again.
+bool FreshPress(bool held, bool& wasHeld);
+
 // A menu's throttle for held keys or pad buttons: true on the frame a fresh press arrives and then
 // every `delay` frames while something stays held. `counter` belongs to the caller and starts at
 // `delay`, so the first press acts at once; letting go sets it back to `delay`.

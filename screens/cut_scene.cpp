@@ -8,7 +8,7 @@
 #include "input/input.h"
 
 namespace {
-// Slows a held arrow down to a page at a time.
+// A short stop after each turn, as the pictures have always had.
 const Uint32 kPageTurnDelayMs = 100;
 }  // namespace
 
@@ -16,14 +16,17 @@ void CutScene::Init() {
   for (int i = 0; i < kPageCount; ++i) pages[i].Load("gfx/Story/l1_s" + std::to_string(i + 1) + ".png");
   // Every showing starts at the first picture.
   page = 0;
+  rightHeld = IsKeyDown(SDLK_RIGHT);
+  leftHeld = IsKeyDown(SDLK_LEFT);
 }
 
+// One press turns one page, as in the ending: a held arrow used to page on every frame.
 void CutScene::HandleEvents() {
-  if (IsKeyDown(SDLK_RIGHT) && page < kPageCount - 1) {
+  if (FreshPress(IsKeyDown(SDLK_RIGHT), rightHeld) && page < kPageCount - 1) {
     SDL_Delay(kPageTurnDelayMs);
     ++page;
   }
-  if (IsKeyDown(SDLK_LEFT) && page > 0) {
+  if (FreshPress(IsKeyDown(SDLK_LEFT), leftHeld) && page > 0) {
     SDL_Delay(kPageTurnDelayMs);
     --page;
   }

@@ -9,6 +9,9 @@ class CutScene : public GameState {
 
   Image pages[kPageCount];
   int page = 0;
+  // The arrows were down in the previous frame, or when the pictures came up.
+  bool rightHeld = false;
+  bool leftHeld = false;
 
   void Init() override;
   void HandleEvents() override;

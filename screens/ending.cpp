@@ -11,7 +11,7 @@
 #include "input/input.h"
 
 namespace {
-// Slows a held key down to a page at a time.
+// A short stop after each turn, as the pictures have always had.
 const Uint32 kPageTurnDelayMs = 100;
 
 bool TurnHeld() { return IsKeyDown(SDLK_RETURN) || PadStart(); }
@@ -21,17 +21,15 @@ void Ending::Init() {
   for (int i = 0; i < kPageCount; ++i) pages[i].Load("gfx/Ending/" + std::to_string(i) + ".png");
   // Every showing starts at the first picture, also a second one in the same run.
   page = 0;
-  heldOnEntry = TurnHeld();
+  // The Enter that closed the last level's results is often still down when the ending begins
+  // and would turn the first picture away unseen; like the title menu, it counts once let go.
+  turnHeld = TurnHeld();
 }
 
 void Ending::HandleEvents() {
-  // The Enter that closed the last level's results is often still down when the ending begins
-  // and would turn the first picture away unseen; like the title menu, it counts once let go.
-  if (!TurnHeld()) {
-    heldOnEntry = false;
-    return;
-  }
-  if (heldOnEntry) return;
+  // One press turns one page. Turning on every frame the key was down (slowed only by the stop
+  // after a turn) let an ordinary press skip the last pages and drop the player on the title.
+  if (!FreshPress(TurnHeld(), turnHeld)) return;
   ++page;
   if (page >= kPageCount) {
     page = kPageCount - 1;

@@ -9,8 +9,8 @@ class Ending : public GameState {
 
   Image pages[kPageCount];
   int page = 0;
-  // Enter (or Start) was already down when the ending began and has not been let go since.
-  bool heldOnEntry = false;
+  // Enter (or Start) was down in the previous frame, or when the ending began.
+  bool turnHeld = false;
 
   void Init() override;
   void HandleEvents() override;

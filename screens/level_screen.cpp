@@ -68,13 +68,8 @@ void LevelScreen::HandleEvents() {
 
 // A held key toggles only once: the toggle waits for the key to be let go first.
 bool LevelScreen::PauseToggled() {
-  if (!StartHeld()) {
-    pauseKeyHeld = false;
-    return false;
-  }
-  if (pauseKeyHeld) return false;
+  if (!FreshPress(StartHeld(), pauseKeyHeld)) return false;
   paused = !paused;
-  pauseKeyHeld = true;
   return true;
 }
 

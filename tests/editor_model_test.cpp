@@ -170,13 +170,14 @@ TEST_F(EditorModelTest, ScrollingStopsAtTheGridEdgesAndTheBackgroundStopsWithIt)
 
 namespace {
 Uint32 PixelAt(SDL_Surface* surface, int x, int y) {
-  return static_cast<Uint32*>(surface->pixels)[y * surface->pitch / 4 + x];
+  return CheckedPixel(surface, x, y);
 }
 }  // namespace
 
 TEST_F(EditorModelTest, WaterIsDrawnHalfSeeThroughAndItsKeyColourNotAtAll) {
   StartHeadless();
   EnterGameDir();
+  FreeThemes();  // no theme background: under the water lies only the backdrop
   ASSERT_TRUE(LoadEditorGraphics());
   Image backdrop;
   Image water;

@@ -5,9 +5,11 @@
 #include <boost/filesystem.hpp>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "editor/editor_model.h"
 #include "engine/log.h"
+#include "hero_test_pixels.h"
 #include "engine/state_manager.h"
 #include "entities/game_object.h"
 #include "input/input.h"
@@ -67,6 +69,21 @@ class EditorScreenTest : public testing::Test {
     mouseLeftDown = false;
     Frame();
   }
+  // A frame as the main loop runs it: one event from the queue, then the screen.
+  void PolledFrame() {
+    PollInput();
+    Frame();
+  }
+  void PushMouse(Uint8 type, Uint8 button) {
+    SDL_Event event{};
+    event.type = type;
+    event.button.button = button;
+    event.button.x = static_cast<Uint16>(mouseX);
+    event.button.y = static_cast<Uint16>(mouseY);
+    SDL_PushEvent(&event);
+  }
+  // What the save dialog's name field shows.
+  std::vector<Uint32> NameField() { return Region(173, 220, 294, 30); }
   void ClickSave() { ClickAt(538, 372); }
   void ClickOk() { ClickAt(340, 264); }
   void ClickNew() { ClickAt(508, 372); }
@@ -142,6 +159,17 @@ TEST_F(EditorScreenTest, OkSavesUnderTheTypedNameButTheNextSaveAsksAgain) {
   const auto files = std::distance(boost::filesystem::directory_iterator("Levels/Custom"),
                                    boost::filesystem::directory_iterator());
   EXPECT_EQ(1, files);
+}
+
+TEST_F(EditorScreenTest, ARefusedNameIsExplainedInTheDialogUntilTheNextKey) {
+  ClickSave();
+  for (int i = 0; i < 8; ++i) Press(SDLK_BACKSPACE);
+  const std::vector<Uint32> empty = NameField();
+  ClickOk();
+  EXPECT_TRUE(editor.saveDialogOpen);
+  EXPECT_NE(empty, NameField()) << "OK on an empty name must say why nothing was saved";
+  Press(SDLK_BACKSPACE);
+  EXPECT_EQ(empty, NameField());
 }
 
 TEST_F(EditorScreenTest, AFailedSaveKeepsTheDialogUp) {
@@ -232,6 +260,19 @@ TEST_F(EditorScreenTest, RightClickPlacesTheSelectedObjectOnlyOverTheMap) {
   ASSERT_EQ(1u, editorEntities.size());
   EXPECT_EQ(100, editorEntities[0]->x);
   EXPECT_EQ(54, editorEntities[0]->y);
+}
+
+TEST_F(EditorScreenTest, OneRightClickPlacesOneObjectHoweverLongItIsHeld) {
+  // Through the input poll, which keeps a press current until the next event arrives.
+  mouseX = 100;
+  mouseY = 50;
+  for (int click = 1; click <= 2; ++click) {
+    PushMouse(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT);
+    for (int i = 0; i < 15; ++i) PolledFrame();
+    EXPECT_EQ(static_cast<size_t>(click), editorEntities.size());
+    PushMouse(SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT);
+    PolledFrame();
+  }
 }
 
 TEST_F(EditorScreenTest, HelpTakesTheInputUntilReturn) {

@@ -15,7 +15,7 @@ inline int DrawnPixels(int left, int top, int width, int height) {
   const Uint32 black = SDL_MapRGB(screen->format, 0, 0, 0);
   int drawn = 0;
   for (int y = top; y < top + height; ++y) {
-    for (int x = left; x < left + width; ++x) drawn += static_cast<Uint32*>(screen->pixels)[y * screen->pitch / 4 + x] != black;
+    for (int x = left; x < left + width; ++x) drawn += CheckedScreenPixel(x, y) != black;
   }
   return drawn;
 }

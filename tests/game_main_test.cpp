@@ -39,16 +39,21 @@ size_t IndexOf(const std::vector<std::string>& lines, const std::string& line) {
   }
   return lines.size();
 }
-}  // namespace
 
-TEST(GameMainTest, RunsFromStartUpToCleaningUpWhenTheWindowIsClosed) {
+// Runs the whole program in a fresh game folder until the window closes; its log.
+std::vector<std::string> RunGameUntilClosed() {
   EnterGameDir();
+  tickReads = 0;
   SetTickSource(ClockThatQuits);
   EXPECT_EQ(GameMain(false), 0);
   RunExitHandlers();
   SetTickSource(nullptr);
+  return Lines(ReadFile("log.txt"));
+}
+}  // namespace
 
-  const std::vector<std::string> log = Lines(ReadFile("log.txt"));
+TEST(GameMainTest, RunsFromStartUpToCleaningUpWhenTheWindowIsClosed) {
+  const std::vector<std::string> log = RunGameUntilClosed();
   ASSERT_FALSE(log.empty());
   EXPECT_EQ(log.front(), "SDL Initialized...");
   EXPECT_EQ(log.back(), "Cleaning up...");
@@ -83,13 +88,18 @@ TEST(EngineStartupTest, AFailedVideoStartLeavesItsErrorThenCleaningUp) {
   EXPECT_EQ(IndexOf(log, "Game Engine Initialized."), log.size());
 }
 
-TEST(EngineStartupTest, StartsSilentlyWithoutAnAudioDevice) {
-  EnterGameDir();
+TEST(EngineStartupTest, PlaysSilentlyWithoutAnAudioDevice) {
   setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
-  EXPECT_TRUE(EngineInit("The Adventures of Tumbo Man", 640, 480, false));
-  RunExitHandlers();
+  const std::vector<std::string> log = RunGameUntilClosed();
   setenv("SDL_AUDIODRIVER", "dummy", 1);
-  const std::string log = ReadFile("log.txt");
-  EXPECT_NE(log.find("FMOD initalized...\n"), std::string::npos);
-  EXPECT_NE(log.find("Game Engine Initialized.\n"), std::string::npos);
+  ASSERT_FALSE(log.empty());
+  EXPECT_EQ(log.back(), "Cleaning up...");
+  for (const char* line : {"SDL Initialized...", "FMOD initalized...", "Game Engine Initialized.",
+                           "Gamestate set to TitleScreen"}) {
+    EXPECT_LT(IndexOf(log, line), log.size()) << line;
+  }
+  int audioFailures = 0;
+  for (const std::string& line : log) audioFailures += line.rfind("Error: Failed to Initialize SDL audio", 0) == 0;
+  // The classic library starts audio anyway and leaves the failure to opening the device.
+  EXPECT_LE(audioFailures, 1);
 }

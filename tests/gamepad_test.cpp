@@ -30,23 +30,36 @@ class GamepadFileTest : public testing::Test {
 }  // namespace
 
 TEST_F(GamepadFileTest, RecordsSurviveAWriteAndARead) {
-  gamepadConfigs.push_back(Record("Pad One", 0));
-  gamepadConfigs.push_back(Record("Other Pad 2", 10));
+  const char* names[] = {"Pad One", "2In1 USB Joystick", "Other Pad 2", "  spaced  out  "};
+  for (int i = 0; i < 4; ++i) gamepadConfigs.push_back(Record(names[i], 10 * i));
   SaveGamepadConfigs();
   EXPECT_TRUE(gamepadConfigs.empty());
-  // The next record's name follows the last number on the same line, and no line break ends the file.
+  // Every record ends its line, so a name always starts one.
   const std::string text = ReadFile("gamepad.txt");
-  EXPECT_NE(text.find("Button 6Other Pad 2\n"), std::string::npos);
-  EXPECT_EQ(text.back(), '6');
+  EXPECT_NE(text.find("Button 6\n2In1 USB Joystick\n"), std::string::npos) << text;
+  EXPECT_EQ(text.back(), '\n');
 
+  ReadGamepadConfigs();
+  ASSERT_EQ(gamepadConfigs.size(), 4u);
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(gamepadConfigs[i].padName, names[i]);
+    for (int b = 0; b < kPadButtonCount; ++b) {
+      EXPECT_EQ(gamepadConfigs[i].bindings[b]->ToText(), Record("x", 10 * i).bindings[b]->ToText());
+    }
+  }
+}
+
+TEST_F(GamepadFileTest, FilesOfTheOldLayoutReadAsBefore) {
+  // Written before records ended their line: the next name straight after the last number.
+  std::ofstream("gamepad.txt") << "Pad One\nJoystick 0 1\nJoystick 0 2\nHat 0 8\nHat 0 3\nButton 4\nButton 5\n"
+                                  "Button 6Other Pad 2\nJoystick 0 1\nJoystick 0 2\nHat 0 8\nHat 0 3\nButton 14\n"
+                                  "Button 15\nButton 16";
   ReadGamepadConfigs();
   ASSERT_EQ(gamepadConfigs.size(), 2u);
   EXPECT_EQ(gamepadConfigs[0].padName, "Pad One");
   EXPECT_EQ(gamepadConfigs[1].padName, "Other Pad 2");
-  for (int i = 0; i < kPadButtonCount; ++i) {
-    EXPECT_EQ(gamepadConfigs[0].bindings[i]->ToText(), Record("Pad One", 0).bindings[i]->ToText());
-    EXPECT_EQ(gamepadConfigs[1].bindings[i]->ToText(), Record("x", 10).bindings[i]->ToText());
-  }
+  EXPECT_EQ(gamepadConfigs[0].bindings[kPadStart]->ToText(), "Button 6");
+  EXPECT_EQ(gamepadConfigs[1].bindings[kPadStart]->ToText(), "Button 16");
 }
 
 TEST_F(GamepadFileTest, ShutDownWithoutRecordsLeavesTheFileAlone) {

@@ -53,6 +53,8 @@ class HeroGraphicsTest : public ::testing::Test {
   void SetUp() override {
     StartHeadless();
     EnterGameDir();
+    // Nothing loaded yet, whatever ran before: the tests see what one load leaves behind.
+    FreePlayerGraphics();
     OpenLog("log.txt");
   }
   void TearDown() override {

@@ -5,15 +5,10 @@
 #include <vector>
 
 #include "engine/engine.h"
+#include "support/headless.h"
 
 // Locks the surface, so colour-keyed pictures kept RLE-encoded by SDL read as plain pixels too.
-inline Uint32 PixelAt(SDL_Surface* surface, int x, int y) {
-  SDL_LockSurface(surface);
-  const Uint8* row = static_cast<const Uint8*>(surface->pixels) + y * surface->pitch;
-  const Uint32 pixel = reinterpret_cast<const Uint32*>(row)[x];
-  SDL_UnlockSurface(surface);
-  return pixel;
-}
+inline Uint32 PixelAt(SDL_Surface* surface, int x, int y) { return CheckedPixel(surface, x, y); }
 
 inline void ClearToBlack() {
   SDL_FillRect(screen, nullptr, SDL_MapRGB(screen->format, 0, 0, 0));

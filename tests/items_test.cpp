@@ -33,7 +33,7 @@ class ItemsTest : public testing::Test {
   }
 };
 
-Uint32 ScreenPixel(int x, int y) { return static_cast<Uint32*>(screen->pixels)[y * screen->pitch / 4 + x]; }
+Uint32 ScreenPixel(int x, int y) { return CheckedScreenPixel(x, y); }
 }  // namespace
 
 TEST_F(ItemsTest, MoneyCountsUpToNineHundredNinetyNine) {

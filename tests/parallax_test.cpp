@@ -25,8 +25,7 @@ void WriteTestLayers() {
 }
 
 Uint32 ScreenPixel(int x, int y) {
-  const Uint32* pixels = static_cast<const Uint32*>(screen->pixels);
-  return pixels[y * (screen->pitch / 4) + x] & 0x00FFFFFF;
+  return CheckedScreenPixel(x, y) & 0x00FFFFFF;
 }
 
 class ParallaxTest : public ::testing::Test {

@@ -32,7 +32,7 @@ class ResourcesTest : public testing::Test {
     SDL_FreeSurface(picture);
   }
   Uint32 ScreenPixel(int x, int y) {
-    return static_cast<Uint32*>(screen->pixels)[y * screen->pitch / 4 + x];
+    return CheckedScreenPixel(x, y);
   }
 };
 }  // namespace

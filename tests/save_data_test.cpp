@@ -113,6 +113,7 @@ TEST_F(SaveDataTest, DamagedFilesAreReadAsFarAsPossibleAndNeverDrawOutsideTheTab
 
 TEST_F(SaveDataTest, AFailedWriteLeavesTheOldSaveIntact) {
   WriteSave(kFirstRun);
+  ReadSaveFile();
   // The temporary file cannot be created when a folder stands in its place.
   boost::filesystem::create_directory("save.txt.tmp");
   money = 500;

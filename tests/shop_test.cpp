@@ -41,6 +41,8 @@ class ShopTest : public testing::Test {
   void TearDown() override {
     for (SDLKey key : {SDLK_UP, SDLK_DOWN, SDLK_RETURN, SDLK_ESCAPE}) keys[key] = 0;
     shop.Cleanup();
+    FreeShopGraphics();
+    FreePlayerGraphics();
     stateManager.pending = false;
   }
   void Frames(int count) {
@@ -69,16 +71,15 @@ class ShopTest : public testing::Test {
     return count;
   }
   Uint32 Pixel(int x, int y) {
-    return static_cast<Uint32*>(screen->pixels)[y * screen->pitch / 4 + x];
+    return CheckedScreenPixel(x, y);
   }
   int PriceTextPixels(int row) { return WhitePixels(kPriceX, kFirstRowY + kRowSpacing * row, 90, 22); }
   // Pixels of the hat space above the preview that differ from the shop's own background.
   int HatSpaceChanges() {
     int changed = 0;
-    Uint32* background = static_cast<Uint32*>(shopBackground.surface->pixels);
     for (int y = 404; y < 434; ++y) {
       for (int x = 31; x < 63; ++x) {
-        if (Pixel(x, y) != background[y * shopBackground.surface->pitch / 4 + x]) ++changed;
+        if (Pixel(x, y) != CheckedPixel(shopBackground.surface, x, y)) ++changed;
       }
     }
     return changed;

@@ -64,7 +64,8 @@ class SoundTest : public testing::Test {
   }
   void TearDown() override {
     ReleaseSound();
-    SDL_Quit();
+    // Only the audio part: other tests keep their screen.
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
   }
 };
 }  // namespace

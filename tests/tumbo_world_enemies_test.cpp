@@ -170,7 +170,7 @@ TEST_F(TumboWorldTest, AKilledCircleManIsStillDrawn) {
   walker.Draw();
   int drawn = 0;
   for (int y = 50; y < 75; ++y) {
-    for (int x = 50; x < 75; ++x) drawn += static_cast<Uint32*>(screen->pixels)[y * screen->pitch / 4 + x] != background;
+    for (int x = 50; x < 75; ++x) drawn += CheckedScreenPixel(x, y) != background;
   }
   EXPECT_GT(drawn, 0);
   FreeTumboWorldGraphics();

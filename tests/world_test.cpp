@@ -121,7 +121,9 @@ TEST_F(WorldTest, ActiveTilesAreUpdatedAndResetInListOrder) {
 
 TEST_F(WorldTest, ScrollingStopsAtTheLevelEdgesWithoutMovingTheBackground) {
   SizeGrid(40, 20);
-  const double start = world.background.offsets[0];
+  // Away from where the layer wraps round, whatever scrolled it before.
+  const double start = 100;
+  world.background.offsets[0] = start;
   world.cameraX = 630;
   ScrollRight(10);
   EXPECT_EQ(world.cameraX, 640);
@@ -183,8 +185,7 @@ TEST_F(WorldTest, DrawingVisitsOnlyTheWindowAroundTheCameraInTheRightPass) {
 
 namespace {
 Uint32 PixelAt(int x, int y) {
-  const Uint32* pixels = static_cast<const Uint32*>(screen->pixels);
-  return pixels[y * (screen->pitch / 4) + x] & 0x00FFFFFF;
+  return CheckedScreenPixel(x, y) & 0x00FFFFFF;
 }
 }  // namespace
 

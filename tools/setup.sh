@@ -6,6 +6,7 @@ set -euo pipefail
 PACKAGES=(
   g++ cmake make pkg-config
   libsdl1.2-dev libsdl-image1.2-dev libsdl-ttf2.0-dev libboost-filesystem-dev
+  libsdl1.2-compat
   googletest libgtest-dev
   python3 python3-pil
   fonts-comic-neue fonts-dejavu-core fonts-dejavu-extra

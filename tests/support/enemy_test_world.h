@@ -19,10 +19,12 @@ class EnemyTestWorld : public testing::Test {
  protected:
   Player hero;
 
-  // Seeds the random numbers so every run sees the same enemies, and makes `hero` the player.
+  // Seeds the random numbers so every run sees the same enemies, makes `hero` the player, and
+  // counts kills from zero whatever level an earlier test loaded.
   void UseHero(unsigned seed) {
     srand(seed);
     thePlayer = &hero;
+    world.enemyCount = world.enemiesKilled = 0;
   }
   // Ten rows with the given floor row at the bottom and an optional row of walls on it.
   void BuildFloor(const std::string& floor, const std::string& walls = "") {

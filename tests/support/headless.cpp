@@ -2,6 +2,7 @@
 
 #include <SDL/SDL.h>
 #include <SDL/SDL_ttf.h>
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <boost/filesystem.hpp>
@@ -16,7 +17,13 @@ namespace fs = boost::filesystem;
 void StartHeadless() {
   setenv("SDL_VIDEODRIVER", "dummy", 1);
   setenv("SDL_AUDIODRIVER", "dummy", 1);
-  if (screen) return;
+  // An earlier test may have shut SDL down or run the game, whose screen has the desktop's depth:
+  // only a live 32-bit screen of our size is kept.
+  SDL_Surface* live = SDL_WasInit(SDL_INIT_VIDEO) ? SDL_GetVideoSurface() : nullptr;
+  if (live && live == screen && live->w == kScreenWidth && live->h == kScreenHeight &&
+      live->format->BitsPerPixel == 32) {
+    return;
+  }
   SDL_Init(SDL_INIT_VIDEO | SDL_INIT_JOYSTICK);
   screen = SDL_SetVideoMode(kScreenWidth, kScreenHeight, 32, SDL_SWSURFACE);
   if (!TTF_WasInit()) TTF_Init();
@@ -37,6 +44,20 @@ std::string EnterGameDir() {
   fs::current_path(folder);
   return folder.string();
 }
+
+Uint32 CheckedPixel(SDL_Surface* surface, int x, int y) {
+  if (!surface || surface->format->BytesPerPixel != 4) {
+    ADD_FAILURE() << "pixels read from a surface that is not 32-bit";
+    return 0;
+  }
+  SDL_LockSurface(surface);
+  const Uint8* row = static_cast<const Uint8*>(surface->pixels) + y * surface->pitch;
+  const Uint32 pixel = reinterpret_cast<const Uint32*>(row)[x];
+  SDL_UnlockSurface(surface);
+  return pixel;
+}
+
+Uint32 CheckedScreenPixel(int x, int y) { return CheckedPixel(screen, x, y); }
 
 std::string ReadFile(const std::string& path) {
   std::ifstream file(path, std::ios::binary);

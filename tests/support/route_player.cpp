@@ -26,15 +26,12 @@ long long fakeNow = 0;
 
 long long FakeClock() { return fakeNow; }
 
-void SetUpOnce() {
-  static bool done = false;
-  if (done) return;
-  done = true;
+// Each run sets up its own screen, game folder, progress and art, whatever ran before it in the
+// process, and Finish frees the art again, so no test after it finds pictures it did not load.
+void SetUpRun() {
   StartHeadless();
   EnterGameDir();
   LoadAllGraphics();
-  // Freed at exit as the game does, so the leak checker sees only real leaks.
-  std::atexit(FreeAllGraphics);
   InitStoryAndSave();
 }
 
@@ -185,7 +182,7 @@ RouteKeys KeysAt(const Route& route, int frame) {
 }
 
 void RouteRun::Start(int story) {
-  SetUpOnce();
+  SetUpRun();
   std::srand(kRouteSeed);
   fakeNow = 0;
   SetLevelClock(FakeClock);
@@ -233,6 +230,7 @@ void RouteRun::Finish() {
   started = false;
   HoldKeys(RouteKeys());
   playScreen.Cleanup();
+  FreeAllGraphics();
   world.levelComplete = false;
   SetLevelClock(nullptr);
 }

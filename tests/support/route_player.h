@@ -67,8 +67,8 @@ struct RouteOptions {
 
 class Player;
 
-// One run of a story level through the real play screen, a frame at a time. Sets up the headless
-// game folder and the art on its first use in the process.
+// One run of a story level through the real play screen, a frame at a time. Each run sets up its
+// own headless game folder and art, and frees the art when it finishes.
 class RouteRun {
  public:
   RouteOutcome outcome;
