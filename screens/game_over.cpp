@@ -21,6 +21,14 @@ const int kChoiceY = 444;
 // Long enough for the key that chose "No" to be let go before the title menu reads it.
 const Uint32 kLeaveDelayMs = 200;
 
+// A key or pad input held when the screen opens is still the hero's run, jump or pause from the
+// level: it counts here only once it has been let go, so a player who dies running right does not
+// find "No" chosen for him and quit to the title with his next Enter.
+bool ActsNow(bool held, bool& heldSinceEntry) {
+  if (!held) heldSinceEntry = false;
+  return held && !heldSinceEntry;
+}
+
 void DrawChoice(Font& font, const char* text, int x, bool selected) {
   if (selected) {
     font.Draw(text, x, kChoiceY, 255, 255, 0);
@@ -35,19 +43,28 @@ void GameOver::Init() {
   LoadKeyed(picture, "gfx/Game Over/" + std::to_string(rand() % kPictureCount) + ".png");
   font.Load("gfx/Fonts/Editor Font.ttf", kFontSize);
   selected = kYes;
+  rightHeldOnEntry = RightHeld();
+  leftHeldOnEntry = LeftHeld();
+  confirmHeldOnEntry = ConfirmHeld();
   // Held silent, and kept loaded for a retry of the same world.
   StopMusic();
 }
 
+bool GameOver::RightHeld() { return IsKeyDown(SDLK_RIGHT) || PadRight(); }
+bool GameOver::LeftHeld() { return IsKeyDown(SDLK_LEFT) || PadLeft(); }
+bool GameOver::ConfirmHeld() { return IsKeyDown(SDLK_RETURN) || PadStart() || PadJump(); }
+
 void GameOver::HandleEvents() {
-  if ((IsKeyDown(SDLK_RIGHT) || PadRight()) && selected == kYes) {
+  const bool right = ActsNow(RightHeld(), rightHeldOnEntry);
+  const bool left = ActsNow(LeftHeld(), leftHeldOnEntry);
+  if (right && selected == kYes) {
     selected = kNo;
     PlayEffect(Effect::kMenuMove);
-  } else if ((IsKeyDown(SDLK_LEFT) || PadLeft()) && selected == kNo) {
+  } else if (left && selected == kNo) {
     selected = kYes;
     PlayEffect(Effect::kMenuMove);
   }
-  if (IsKeyDown(SDLK_RETURN) || PadStart() || PadJump()) Confirm();
+  if (ActsNow(ConfirmHeld(), confirmHeldOnEntry)) Confirm();
 }
 
 void GameOver::Confirm() {

@@ -21,5 +21,13 @@ class GameOver : public GameState {
   void Cleanup() override;
 
  private:
+  // Inputs still held from the level when the screen opened; each counts once let go.
+  bool rightHeldOnEntry = false;
+  bool leftHeldOnEntry = false;
+  bool confirmHeldOnEntry = false;
+
+  static bool RightHeld();
+  static bool LeftHeld();
+  static bool ConfirmHeld();
   void Confirm();
 };

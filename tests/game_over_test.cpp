@@ -61,6 +61,21 @@ TEST_F(GameOverTest, BothArrowsHeldAlternateTheChoice) {
   EXPECT_EQ(GameOver::kYes, screen.selected);
 }
 
+TEST_F(GameOverTest, KeysHeldFromTheLevelCountOnlyOnceLetGo) {
+  stateManager.AddState(&screen, "PlayLevel");
+  screen.Cleanup();
+  keys[SDLK_RIGHT] = keys[SDLK_RETURN] = 1;
+  screen.Init();
+  screen.HandleEvents();
+  EXPECT_EQ(GameOver::kYes, screen.selected);
+  EXPECT_FALSE(stateManager.pending);
+  keys[SDLK_RIGHT] = keys[SDLK_RETURN] = 0;
+  screen.HandleEvents();
+  keys[SDLK_RIGHT] = 1;
+  screen.HandleEvents();
+  EXPECT_EQ(GameOver::kNo, screen.selected);
+}
+
 TEST_F(GameOverTest, LoadsOneOfTheThreePicturesKeyed) {
   ASSERT_TRUE(screen.picture.IsLoaded());
   const std::string name = screen.picture.fileName;
