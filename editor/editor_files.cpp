@@ -65,7 +65,7 @@ bool EditorLoadLevel(std::string path) {
   editorHeight = header.rows;
   themeIndex = FindTheme();
   const bool whole = ReadLevelGrid(in, editorWidth, editorHeight, KeepCode, problem) &&
-                     ReadEntityRecords(in, KeepInEditor, problem);
+                     ReadEntityRecords(in, editorWidth, editorHeight, KeepInEditor, problem);
   if (!whole) ReportUnreadable(path, problem);
   world.cameraX = 0;
   world.cameraY = 0;

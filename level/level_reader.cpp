@@ -57,7 +57,7 @@ void FillEmptyCellsAndListActiveTiles() {
 
 bool ReadEntities(std::istream& in, const std::string& path, bool report) {
   std::string problem;
-  if (ReadEntityRecords(in, AddEntity, problem)) return true;
+  if (ReadEntityRecords(in, world.width, world.height, AddEntity, problem)) return true;
   if (report) ReportBadLevel(path, problem);
   return false;
 }

@@ -3,11 +3,13 @@
 
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/log.h"
 #include "entities/registry.h"
 #include "level/level_reader.h"
+#include "level/object_types.h"
 #include "level_text.h"
 #include "support/headless.h"
 #include "world/camera.h"
@@ -249,4 +251,29 @@ TEST_F(MalformedLevelTest, AFolderIsNotALevel) {
   EXPECT_EQ(errors[1], "Error: Failed to reload entities on Levels");
   EXPECT_EQ(world.width, 0);
   EXPECT_FALSE(IsSolidAt(0, 0));
+}
+
+// A record placed near the ends of the int range once overflowed the objects' own arithmetic as
+// they moved. Every type, at each extreme of x and of y, is refused with the one log line, while
+// the records around them, the one on the corner of the margin included, load and play on.
+TEST_F(MalformedLevelTest, EveryTypePlacedFarOffTheLevelIsRefusedAndTheRestPlays) {
+  const std::pair<std::string, std::string> extremes[] = {
+      {"2147483647", "40"}, {"-2147483648", "40"}, {"40", "2147483647"}, {"40", "-2147483648"}};
+  std::mt19937 queries(7);
+  for (const auto& place : extremes) {
+    // The level is 4 x 3 cells: the last Flag stands on the margin's corner.
+    std::string records = "Flag 8 8\n";
+    for (int t = 0; t < kObjectTypeCount; ++t) {
+      const int more = kObjectTypes[t].fieldCount - 2;
+      records += std::string(kObjectTypes[t].name) + " " + place.first + " " + place.second + (more > 0 ? " 0" : "") +
+                 (more > 1 ? " 0" : "") + "\n";
+    }
+    WriteText("far.level", LevelText(4, 3, {"0 0 0 0", "0 0 0 0", "1 1 1 1"}, records + "Flag 768 -640\n"));
+    ASSERT_TRUE(OpenLog("log.txt"));
+    EXPECT_FALSE(LoadWorld("far.level")) << records;
+    EXPECT_EQ(entityList.size(), 2u) << records;
+    ExpectOneErrorLine("far.level", "the Flag record at " + place.first + ", " + place.second + " lies far outside the level");
+    ExerciseWorld(queries);
+    if (HasFatalFailure()) FAIL() << records;
+  }
 }
