@@ -7,7 +7,10 @@ SDL12_LAYER ?= /usr/lib/x86_64-linux-gnu/sdl12-compat
 # Without the layer in place the loader would quietly take the classic library instead.
 CHECK_LAYER = test -e $(SDL12_LAYER)/libSDL-1.2.so.0 || { echo "no SDL 1.2 layer in $(SDL12_LAYER)" >&2; exit 1; }
 
-.PHONY: setup build play test test-fast asan-test layer-test asan-layer-test art-sheet clean
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+
+.PHONY: setup build play test test-fast asan-test layer-test asan-layer-test fuzz art-sheet clean
 
 setup:
 	@bash tools/setup.sh
@@ -39,8 +42,15 @@ asan-layer-test: asan-test
 
 test: test-fast asan-test layer-test asan-layer-test
 
+# Every fuzz target for FUZZ_SECONDS each, one after another; fails on any finding (tools/fuzz.sh).
+fuzz:
+	@bash tools/setup.sh --fuzz
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTUMBO_FUZZ=ON > /dev/null
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz-targets
+	bash tools/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
 art-sheet: build
 	cmake --build $(BUILD) --target art-sheet
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the game needs to build, run and test.
+# Installs the Debian packages the game needs to build, run and test; with --fuzz also what
+# `make fuzz` needs (clang with libFuzzer and the sanitizer runtimes).
 # Idempotent: only packages that are missing are installed.
 set -euo pipefail
 
@@ -12,6 +13,9 @@ PACKAGES=(
   fonts-comic-neue fonts-dejavu-core fonts-dejavu-extra
   xvfb xdotool imagemagick xauth
 )
+if [ "${1:-}" = "--fuzz" ]; then
+  PACKAGES+=(clang libclang-rt-dev)
+fi
 
 missing=()
 for pkg in "${PACKAGES[@]}"; do
