@@ -2,6 +2,9 @@
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 JOBS ?= 2
+# make install PREFIX=/usr DESTDIR=/tmp/stage: the prefix the game is installed under, and a staging root.
+PREFIX ?= /usr/local
+DESTDIR ?=
 # The SDL 1.2 layer over SDL2 (package libsdl1.2-compat), kept beside the classic library.
 SDL12_LAYER ?= /usr/lib/x86_64-linux-gnu/sdl12-compat
 # Without the layer in place the loader would quietly take the classic library instead.
@@ -10,7 +13,7 @@ CHECK_LAYER = test -e $(SDL12_LAYER)/libSDL-1.2.so.0 || { echo "no SDL 1.2 layer
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 
-.PHONY: setup build play test test-fast asan-test layer-test asan-layer-test fuzz art-sheet clean
+.PHONY: setup build play test test-fast asan-test layer-test asan-layer-test fuzz art-sheet bench install package clean
 
 setup:
 	@bash tools/setup.sh
@@ -48,6 +51,17 @@ fuzz:
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTUMBO_FUZZ=ON > /dev/null
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz-targets
 	bash tools/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+# Speed and memory of what the game loads and does, measured where the game runs.
+bench: build
+	cd $(BUILD)/game && ../tumbo_sound_bench
+
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+# The Debian package, in $(BUILD)/: install it with apt install ./$(BUILD)/tumbo-man_*.deb
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 art-sheet: build
 	cmake --build $(BUILD) --target art-sheet
