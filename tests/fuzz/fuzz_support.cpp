@@ -32,7 +32,6 @@ void StopFuzzGame() {
   TTF_Quit();
   SDL_Quit();
 }
-}  // namespace
 
 void EnterFuzzFolder() {
   fuzzFolder = fs::temp_directory_path() / fs::unique_path("tumbo-fuzz-%%%%-%%%%-%%%%");
@@ -55,8 +54,15 @@ void StartFuzzGame() {
   InitStoryAndSave();
   std::atexit(StopFuzzGame);
 }
+}  // namespace
 
-void WriteInput(const std::string& path, const uint8_t* data, size_t size) {
+void StartFuzzing(FuzzStart start) {
+  EnterFuzzFolder();
+  if (start == kWholeGame) StartFuzzGame();
+}
+
+void TakeInput(const std::string& path, const uint8_t* data, size_t size) {
+  OpenLog("log.txt");
   std::ofstream(path, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(data), size);
 }
 

@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "engine/log.h"
 #include "fuzz_support.h"
 #include "input/gamepad.h"
 
@@ -37,13 +36,12 @@ std::vector<std::string> ReadRecords() {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  EnterFuzzFolder();
+  StartFuzzing(kFilesOnly);
   return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  OpenLog("log.txt");
-  WriteInput(kGamepadFile, data, size);
+  TakeInput(kGamepadFile, data, size);
   const std::vector<std::string> read = ReadRecords();
   SaveGamepadConfigs();
   if (!gamepadConfigs.empty()) FuzzFinding("saving kept the records in memory");

@@ -3,7 +3,6 @@
 #include "editor/editor_draw.h"
 #include "editor/editor_files.h"
 #include "editor/editor_model.h"
-#include "engine/log.h"
 #include "fuzz_support.h"
 
 namespace {
@@ -18,14 +17,12 @@ void NewLevel() {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  EnterFuzzFolder();
-  StartFuzzGame();
+  StartFuzzing(kWholeGame);
   return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  OpenLog("log.txt");
-  WriteInput(kLevelPath, data, size);
+  TakeInput(kLevelPath, data, size);
   NewLevel();
   // Whatever part of the file was read is a level the player may go on to save under a new name.
   EditorLoadLevel(kLevelPath);

@@ -2,7 +2,6 @@
 // the hero steered, then its objects read again as after a lost life.
 #include <SDL/SDL.h>
 
-#include "engine/log.h"
 #include "engine/progress.h"
 #include "entities/registry.h"
 #include "fuzz_support.h"
@@ -32,14 +31,12 @@ void Frame(bool drawn) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  EnterFuzzFolder();
-  StartFuzzGame();
+  StartFuzzing(kWholeGame);
   return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  OpenLog("log.txt");
-  WriteInput(kLevelPath, data, size);
+  TakeInput(kLevelPath, data, size);
   currentLevelFile = kLevelPath;
   playScreen.Init();
   playScreen.showingTitleCard = false;

@@ -29,13 +29,12 @@ void Scribble() {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  EnterFuzzFolder();
+  StartFuzzing(kFilesOnly);
   return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  OpenLog("log.txt");
-  WriteInput(kSaveFile, data, size);
+  TakeInput(kSaveFile, data, size);
   ReadSaveFile();
   if (!WriteSaveFile()) FuzzFinding("the progress read could not be saved");
   const Progress written = Saved();
