@@ -5,9 +5,11 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <utility>
 
 #include "engine/log.h"
+#include "engine/replace_file.h"
 #include "input/input.h"
 
 std::vector<Gamepad> gamepadConfigs;
@@ -15,6 +17,7 @@ Gamepad activeGamepad;
 
 namespace {
 const char* kGamepadFile = "gamepad.txt";
+const char* kPartialSuffix = ".tmp";
 const int kStickThreshold = 20000;
 // The fewest controls a pad needs to play the game.
 const int kMinHats = 1;
@@ -204,15 +207,20 @@ void SaveGamepadConfigs() {
   activeGamepad.DeleteBindings();
   if (gamepadConfigs.empty()) return;
   Log("Saving Gamepad configuration");
-  std::ofstream file(kGamepadFile, std::ios::out | std::ios::trunc);
+  std::ostringstream text;
   for (Gamepad& record : gamepadConfigs) {
     if (!record.IsComplete()) continue;
-    file << record.padName << '\n';
+    text << record.padName << '\n';
     // Every binding ends its line, the last one too: a name written straight after the last
     // number, as files once had it, is read back into that number when it begins with a digit.
-    for (GamepadBinding* binding : record.bindings) file << binding->ToText() << '\n';
+    for (GamepadBinding* binding : record.bindings) text << binding->ToText() << '\n';
   }
   gamepadConfigs.clear();
+  // Replaced whole, where it was once cut to nothing and written anew: a full disk then lost
+  // every mapping the player had set up.
+  if (!ReplaceFile(kGamepadFile, text.str(), kPartialSuffix)) {
+    Log(std::string("Error: could not write ") + kGamepadFile + "; the mappings from before stay");
+  }
 }
 
 bool PadRight() { return Pressed(kPadRight); }

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <fstream>
 
 #include "engine/log.h"
@@ -125,4 +128,20 @@ TEST_F(GamepadFileTest, BindingsToControlsThePadLacksMakeTheRecordDamaged) {
   EXPECT_EQ(gamepadConfigs[1].padName + " " + gamepadConfigs[1].bindings[kPadJump]->ToText(), "Other Button 40");
   CloseLog();
   EXPECT_NE(ReadFile("log.txt").find("Skipped a damaged gamepad configuration: Pad"), std::string::npos);
+}
+
+// The file was once cut to nothing before the new records were written: a write that failed
+// midway (a full disk) lost every mapping. A failed write now leaves the old file whole.
+TEST_F(GamepadFileTest, AFailedWriteLeavesTheOldFileWhole) {
+  gamepadConfigs.push_back(Record("Pad One", 0));
+  SaveGamepadConfigs();
+  const std::string before = ReadFile("gamepad.txt");
+  // A folder where the new file would be written first makes the write fail.
+  ASSERT_EQ(mkdir("gamepad.txt.tmp", 0755), 0);
+  gamepadConfigs.push_back(Record("Pad Two", 10));
+  SaveGamepadConfigs();
+  rmdir("gamepad.txt.tmp");
+  EXPECT_EQ(ReadFile("gamepad.txt"), before);
+  CloseLog();
+  EXPECT_NE(ReadFile("log.txt").find("Error: could not write gamepad.txt; the mappings from before stay"), std::string::npos);
 }
