@@ -45,10 +45,14 @@ LevelHeader EditedLevelHeader() {
 
 bool EditorLoadLevel(std::string path) {
   if (IsFolder(path)) return false;
+  std::string problem = LevelFileRefusal(path);
+  if (!problem.empty()) {
+    ReportUnreadable(path, problem);
+    return false;
+  }
   std::ifstream in(path);
   if (!in) return false;
   LevelHeader header;
-  std::string problem;
   if (!ReadLevelHeader(in, header, problem)) {
     ReportUnreadable(path, problem);
     return false;

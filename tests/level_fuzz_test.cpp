@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <random>
@@ -6,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "editor/editor_files.h"
 #include "engine/log.h"
 #include "entities/registry.h"
 #include "level/level_reader.h"
@@ -276,4 +278,24 @@ TEST_F(MalformedLevelTest, EveryTypePlacedFarOffTheLevelIsRefusedAndTheRestPlays
     ExerciseWorld(queries);
     if (HasFatalFailure()) FAIL() << records;
   }
+}
+
+// A pipe named like a level once kept the game (and the editor) waiting for ever at its loading
+// picture, and a file of many megabytes was read whole as one word: both are refused unopened.
+TEST_F(MalformedLevelTest, APipeOrAHugeFileIsRefusedUnopened) {
+  ASSERT_EQ(mkfifo("pipe.level", 0644), 0);
+  EXPECT_FALSE(LoadWorld("pipe.level"));
+  ReloadEntities();
+  EXPECT_FALSE(EditorLoadLevel("pipe.level"));
+  WriteText("huge.level", LevelText(1, 1, {"1"}));
+  ASSERT_EQ(truncate("huge.level", 65 << 20), 0);
+  EXPECT_FALSE(LoadWorld("huge.level"));
+  EXPECT_FALSE(EditorLoadLevel("huge.level"));
+  CloseLog();
+  const auto errors = LogLinesStartingWith(ReadFile("log.txt"), "Error loading World");
+  ASSERT_EQ(errors.size(), 2u);
+  EXPECT_EQ(errors[0], "Error loading World: pipe.level: it is not a plain file");
+  EXPECT_EQ(errors[1], "Error loading World: huge.level: it holds 68157440 bytes, far more than any level");
+  unlink("pipe.level");
+  unlink("huge.level");
 }
