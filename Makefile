@@ -10,7 +10,10 @@ SDL12_LAYER ?= /usr/lib/x86_64-linux-gnu/sdl12-compat
 # Without the layer in place the loader would quietly take the classic library instead.
 CHECK_LAYER = test -e $(SDL12_LAYER)/libSDL-1.2.so.0 || { echo "no SDL 1.2 layer in $(SDL12_LAYER)" >&2; exit 1; }
 
-.PHONY: setup build play test test-fast asan-test layer-test asan-layer-test art-sheet bench install package clean
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+
+.PHONY: setup build play test test-fast asan-test layer-test asan-layer-test fuzz art-sheet bench install package clean
 
 setup:
 	@bash tools/setup.sh
@@ -42,6 +45,13 @@ asan-layer-test: asan-test
 
 test: test-fast asan-test layer-test asan-layer-test
 
+# Every fuzz target for FUZZ_SECONDS each, one after another; fails on any finding (tools/fuzz.sh).
+fuzz:
+	@bash tools/setup.sh --fuzz
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTUMBO_FUZZ=ON > /dev/null
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz-targets
+	bash tools/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
 # Speed and memory of what the game loads and does, measured where the game runs.
 bench: build
 	cd $(BUILD)/game && ../tumbo_sound_bench
@@ -57,4 +67,4 @@ art-sheet: build
 	cmake --build $(BUILD) --target art-sheet
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

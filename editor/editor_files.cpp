@@ -45,10 +45,14 @@ LevelHeader EditedLevelHeader() {
 
 bool EditorLoadLevel(std::string path) {
   if (IsFolder(path)) return false;
+  std::string problem = LevelFileRefusal(path);
+  if (!problem.empty()) {
+    ReportUnreadable(path, problem);
+    return false;
+  }
   std::ifstream in(path);
   if (!in) return false;
   LevelHeader header;
-  std::string problem;
   if (!ReadLevelHeader(in, header, problem)) {
     ReportUnreadable(path, problem);
     return false;
@@ -65,7 +69,7 @@ bool EditorLoadLevel(std::string path) {
   editorHeight = header.rows;
   themeIndex = FindTheme();
   const bool whole = ReadLevelGrid(in, editorWidth, editorHeight, KeepCode, problem) &&
-                     ReadEntityRecords(in, KeepInEditor, problem);
+                     ReadEntityRecords(in, editorWidth, editorHeight, KeepInEditor, problem);
   if (!whole) ReportUnreadable(path, problem);
   world.cameraX = 0;
   world.cameraY = 0;

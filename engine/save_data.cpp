@@ -95,5 +95,8 @@ bool WriteSaveFile(const std::string& path) {
     if (i > 0) text << '\n';
     text << (ownedItems[i] ? 1 : 0);
   }
-  return ReplaceFile(path, text.str(), ".tmp");
+  if (ReplaceFile(path, text.str(), ".tmp")) return true;
+  // A failed save once went unsaid: the player would learn of lost progress only at the next start.
+  Log("Error: could not write " + path + "; the save from before stays");
+  return false;
 }

@@ -13,5 +13,5 @@ const int kCostumeCount = 2;
 
 void ReadSaveFile(const std::string& path = kSaveFile);
 // Replaces the file whole (ReplaceFile), so a failed write never leaves a cut-short save behind.
-// Returns false when the file could not be written.
+// Returns false, and says so in the log, when the file could not be written.
 bool WriteSaveFile(const std::string& path = kSaveFile);

@@ -2,10 +2,14 @@
 
 #include <SDL/SDL.h>
 
+#include <algorithm>
 #include <fstream>
+#include <iterator>
+#include <sstream>
 #include <utility>
 
 #include "engine/log.h"
+#include "engine/replace_file.h"
 #include "input/input.h"
 
 std::vector<Gamepad> gamepadConfigs;
@@ -13,12 +17,19 @@ Gamepad activeGamepad;
 
 namespace {
 const char* kGamepadFile = "gamepad.txt";
+const char* kPartialSuffix = ".tmp";
 const int kStickThreshold = 20000;
 // The fewest controls a pad needs to play the game.
 const int kMinHats = 1;
 const int kMinButtons = 2;
 const int kMinAxes = 2;
 const char* kButtonNames[kPadButtonCount] = {"Right: ", "Down: ", "Left: ", "Up: ", "Jump: ", "Action: ", "Start: "};
+const int kStickDirections = 4;
+// The positions a hat reports when pushed: the four straight ones and the four diagonals.
+const int kHatPositions[] = {SDL_HAT_UP,        SDL_HAT_RIGHT,    SDL_HAT_DOWN,    SDL_HAT_LEFT,
+                             SDL_HAT_RIGHTUP,   SDL_HAT_RIGHTDOWN, SDL_HAT_LEFTUP, SDL_HAT_LEFTDOWN};
+
+bool Below(int number, int count) { return number >= 0 && number < count; }
 
 bool Inside(int value) { return -kStickThreshold < value && value < kStickThreshold; }
 
@@ -52,6 +63,7 @@ bool StickPushed(int horizontal, int vertical, int direction) {
 
 bool ButtonBinding::IsPressed() { return JoystickButton(button); }
 std::string ButtonBinding::ToText() { return "Button " + std::to_string(button); }
+bool ButtonBinding::Fits(const PadControls& pad) const { return Below(button, pad.buttons); }
 
 bool AxisBinding::IsPressed() {
   if (!joystick) return false;
@@ -60,9 +72,14 @@ bool AxisBinding::IsPressed() {
 std::string AxisBinding::ToText() {
   return "Joystick " + std::to_string(axis) + " " + std::to_string(direction);
 }
+// The pair's second axis may be missing (a pad with an odd number of axes): SDL reads it as centred.
+bool AxisBinding::Fits(const PadControls& pad) const { return Below(axis, pad.axes) && Below(direction, kStickDirections); }
 
 bool HatBinding::IsPressed() { return JoystickHat(hat) == value; }
 std::string HatBinding::ToText() { return "Hat " + std::to_string(hat) + " " + std::to_string(value); }
+bool HatBinding::Fits(const PadControls& pad) const {
+  return Below(hat, pad.hats) && std::find(std::begin(kHatPositions), std::end(kHatPositions), value) != std::end(kHatPositions);
+}
 
 Gamepad::Gamepad(const Gamepad& other) : padName(other.padName) {
   for (int i = 0; i < kPadButtonCount; ++i) bindings[i] = other.bindings[i] ? other.bindings[i]->Clone() : nullptr;
@@ -111,7 +128,7 @@ bool Gamepad::IsComplete() const {
   return true;
 }
 
-void ReadGamepadConfigs() {
+void ReadGamepadConfigs(const std::string& attachedName, const PadControls& attached) {
   std::ifstream file(kGamepadFile);
   if (!file) return;
   std::string name;
@@ -120,11 +137,24 @@ void ReadGamepadConfigs() {
     // name on the next one. Files written before that carry the name straight after the last
     // number on the same line, and still read as they always did.
     if (name.empty() && !std::getline(file, name)) break;
+    const PadControls& pad = name == attachedName ? attached : kAnyPad;
     Gamepad record;
     record.padName = name;
-    for (int i = 0; i < kPadButtonCount; ++i) record.SetBinding(i, ReadBinding(file));
+    for (int i = 0; i < kPadButtonCount; ++i) {
+      GamepadBinding* binding = ReadBinding(file);
+      // A control the pad does not have (a negative number, or one past its last) would have SDL
+      // read outside its state tables: such a binding counts as damaged.
+      if (binding && !binding->Fits(pad)) {
+        delete binding;
+        binding = nullptr;
+      }
+      record.SetBinding(i, binding);
+    }
     // A damaged or hand-edited record with a missing control would leave a button dead: skip it.
-    if (!record.IsComplete()) continue;
+    if (!record.IsComplete()) {
+      Log("Skipped a damaged gamepad configuration: " + name);
+      continue;
+    }
     Log("Found config: " + name);
     gamepadConfigs.push_back(std::move(record));
   }
@@ -156,7 +186,8 @@ void DetectGamepad() {
   Log("Gamepad is compatible.");
   joystickEnabled = true;
   Log("Searching Gamepad configurations...");
-  ReadGamepadConfigs();
+  ReadGamepadConfigs(name, {SDL_JoystickNumButtons(joystick), SDL_JoystickNumAxes(joystick),
+                            SDL_JoystickNumHats(joystick)});
   for (Gamepad& record : gamepadConfigs) {
     if (record.padName != name) continue;
     activeGamepad = record;
@@ -176,15 +207,20 @@ void SaveGamepadConfigs() {
   activeGamepad.DeleteBindings();
   if (gamepadConfigs.empty()) return;
   Log("Saving Gamepad configuration");
-  std::ofstream file(kGamepadFile, std::ios::out | std::ios::trunc);
+  std::ostringstream text;
   for (Gamepad& record : gamepadConfigs) {
     if (!record.IsComplete()) continue;
-    file << record.padName << '\n';
+    text << record.padName << '\n';
     // Every binding ends its line, the last one too: a name written straight after the last
     // number, as files once had it, is read back into that number when it begins with a digit.
-    for (GamepadBinding* binding : record.bindings) file << binding->ToText() << '\n';
+    for (GamepadBinding* binding : record.bindings) text << binding->ToText() << '\n';
   }
   gamepadConfigs.clear();
+  // Replaced whole, where it was once cut to nothing and written anew: a full disk then lost
+  // every mapping the player had set up.
+  if (!ReplaceFile(kGamepadFile, text.str(), kPartialSuffix)) {
+    Log(std::string("Error: could not write ") + kGamepadFile + "; the mappings from before stay");
+  }
 }
 
 bool PadRight() { return Pressed(kPadRight); }

@@ -2,6 +2,17 @@
 #include <string>
 #include <vector>
 
+// How many buttons, axes and hats a pad has. SDL reads a control's state by its number without
+// looking at numbers below 0, so a binding must name a control the pad has.
+struct PadControls {
+  int buttons;
+  int axes;
+  int hats;
+};
+// More of each than any pad reports: what a record of a pad that is not attached is held to.
+const int kMostPadControls = 1024;
+const PadControls kAnyPad = {kMostPadControls, kMostPadControls, kMostPadControls};
+
 // One physical control of a pad that stands for a logical button.
 class GamepadBinding {
  public:
@@ -12,6 +23,8 @@ class GamepadBinding {
   virtual std::string ToText() = 0;
   // A new copy of the same class and values; the caller owns it.
   virtual GamepadBinding* Clone() = 0;
+  // The control is one the pad has, in a position it can report.
+  virtual bool Fits(const PadControls& pad) const = 0;
 };
 
 class ButtonBinding : public GamepadBinding {
@@ -21,6 +34,7 @@ class ButtonBinding : public GamepadBinding {
   bool IsPressed() override;
   std::string ToText() override;
   GamepadBinding* Clone() override { return new ButtonBinding(*this); }
+  bool Fits(const PadControls& pad) const override;
 };
 
 // A stick direction: axis and axis + 1 are the stick's horizontal and vertical axes.
@@ -32,6 +46,7 @@ class AxisBinding : public GamepadBinding {
   bool IsPressed() override;
   std::string ToText() override;
   GamepadBinding* Clone() override { return new AxisBinding(*this); }
+  bool Fits(const PadControls& pad) const override;
 };
 
 class HatBinding : public GamepadBinding {
@@ -42,6 +57,7 @@ class HatBinding : public GamepadBinding {
   bool IsPressed() override;
   std::string ToText() override;
   GamepadBinding* Clone() override { return new HatBinding(*this); }
+  bool Fits(const PadControls& pad) const override;
 };
 
 // Logical buttons, in the order of a record and of the file.
@@ -72,7 +88,10 @@ extern std::vector<Gamepad> gamepadConfigs;
 extern Gamepad activeGamepad;
 
 void DetectGamepad();
-void ReadGamepadConfigs();
+// Reads "gamepad.txt" into gamepadConfigs. The record named attachedName is held to the attached
+// pad's controls, every other to kAnyPad; a record with a binding outside them is skipped, as a
+// damaged one is.
+void ReadGamepadConfigs(const std::string& attachedName = std::string(), const PadControls& attached = kAnyPad);
 void LogGamepad(Gamepad& pad);
 void SaveGamepadConfigs();
 

@@ -4,9 +4,31 @@
 
 #include "entities/game_object.h"
 
+namespace fs = boost::filesystem;
+
+namespace {
+// The largest level the editor makes is about two megabytes; the largest grid the world takes,
+// written with long codes, stays well inside this.
+const uintmax_t kMostLevelBytes = 64u << 20;
+}  // namespace
+
 bool IsFolder(const std::string& path) {
   boost::system::error_code error;
-  return boost::filesystem::is_directory(path, error);
+  return fs::is_directory(path, error);
+}
+
+// A pipe once kept the game waiting for ever at its loading picture, and a file of gigabytes was
+// read whole as one long word: both are refused before they are opened.
+std::string LevelFileRefusal(const std::string& path) {
+  boost::system::error_code error;
+  const fs::file_status status = fs::status(path, error);
+  if (fs::is_directory(status)) return "it is a folder, not a level file";
+  // Missing, or a link that leads nowhere or round in a loop: opening it fails, and the caller says so.
+  if (error || !fs::exists(status)) return "";
+  if (!fs::is_regular_file(status)) return "it is not a plain file";
+  const uintmax_t size = fs::file_size(path, error);
+  if (error || size <= kMostLevelBytes) return "";
+  return "it holds " + std::to_string(size) + " bytes, far more than any level";
 }
 
 bool ReadLevelHeader(std::istream& in, LevelHeader& header, std::string& problem) {

@@ -21,6 +21,10 @@ struct LevelHeader {
 
 // A path that names a folder is never opened as a level.
 bool IsFolder(const std::string& path);
+// Why what stands at path must not be opened as a level, or empty when it may be: a folder; a pipe
+// or device, which could keep the reader waiting for ever; a file larger than any level. A missing
+// file is left to opening it.
+std::string LevelFileRefusal(const std::string& path);
 
 // False, with the reason in problem, when the width and height cannot be read.
 bool ReadLevelHeader(std::istream& in, LevelHeader& header, std::string& problem);

@@ -58,7 +58,7 @@ void FillEmptyCellsAndListActiveTiles() {
 
 bool ReadEntities(std::istream& in, const std::string& path, bool report) {
   std::string problem;
-  if (ReadEntityRecords(in, AddEntity, problem)) return true;
+  if (ReadEntityRecords(in, world.width, world.height, AddEntity, problem)) return true;
   if (report) ReportBadLevel(path, problem);
   return false;
 }
@@ -71,8 +71,9 @@ bool LoadWorld(std::string path) {
   ShowLoadingPicture();
   ResetLevelState(path);
   Log("Loading World: " + path + "...");
-  if (IsFolder(path)) {
-    ReportBadLevel(path, "it is a folder, not a level file");
+  const std::string refusal = LevelFileRefusal(ResolvePath(path));
+  if (!refusal.empty()) {
+    ReportBadLevel(path, refusal);
     return false;
   }
   std::ifstream in(ResolvePath(path));
@@ -104,8 +105,11 @@ bool LoadWorld(std::string path) {
 }
 
 void ReloadEntities() {
-  std::ifstream in(ResolvePath(world.levelPath));
-  if (!in || IsFolder(world.levelPath)) {
+  const std::string resolved = ResolvePath(world.levelPath);
+  // Checked before opening: opening a pipe would wait for a writer.
+  std::ifstream in;
+  if (LevelFileRefusal(resolved).empty()) in.open(resolved);
+  if (!in.is_open()) {
     Log("Error: Failed to reload entities on " + world.levelPath);
     return;
   }

@@ -14,8 +14,6 @@
 std::vector<std::string> entityNames;
 
 namespace {
-const int kMostFields = 4;  // the Baron's x, y, direction and final mark
-
 template <class T, size_t... I>
 GameObject* Build(const int* fields, std::index_sequence<I...>) {
   return new T(fields[I]...);
@@ -29,7 +27,7 @@ GameObject* Make(const int* fields) {
 // A row of the table; the field count is written once, for the reader and the constructor alike.
 template <class T, int FieldCount>
 constexpr ObjectType Row(const char* placedFields, int paletteSlot, const ArtModule& art) {
-  static_assert(FieldCount >= 2 && FieldCount <= kMostFields, "a record holds x, y and at most two more");
+  static_assert(FieldCount >= 2 && FieldCount <= kMostRecordFields, "a record holds x, y and at most two more");
   return {T::kTypeName, Make<T, FieldCount>, FieldCount, placedFields, paletteSlot, &art};
 }
 
@@ -89,12 +87,16 @@ const ObjectType* FindObjectType(const std::string& name) {
 
 bool IsEntityName(const std::string& word) { return FindObjectType(word) != nullptr; }
 
+bool ReadRecordFields(const ObjectType& type, std::istream& in, int (&fields)[kMostRecordFields]) {
+  for (int i = 0; i < type.fieldCount; ++i) {
+    if (!(in >> fields[i])) return false;
+  }
+  return true;
+}
+
 GameObject* CreateEntity(const std::string& name, std::istream& in) {
   const ObjectType* type = FindObjectType(name);
-  if (!type) return nullptr;
-  int fields[kMostFields];
-  for (int i = 0; i < type->fieldCount; ++i) {
-    if (!(in >> fields[i])) return nullptr;
-  }
+  int fields[kMostRecordFields];
+  if (!type || !ReadRecordFields(*type, in, fields)) return nullptr;
   return type->make(fields);
 }

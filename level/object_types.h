@@ -33,6 +33,11 @@ const ObjectType* FindObjectType(const std::string& name);
 // True exactly for the placeable type names.
 bool IsEntityName(const std::string& word);
 
+// The most integers a record holds: the Baron's x, y, direction and final mark.
+const int kMostRecordFields = 4;
+// Reads the record's integers after its type name into fields, x and y first; false when one cannot be read.
+bool ReadRecordFields(const ObjectType& type, std::istream& in, int (&fields)[kMostRecordFields]);
+
 // Reads the record's integers after its type name and builds the object; the caller owns it.
 // Null for an unknown name or a record whose fields cannot be read.
 GameObject* CreateEntity(const std::string& name, std::istream& in);

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <fstream>
 
 #include "engine/log.h"
@@ -99,4 +102,46 @@ TEST(GamepadBindingTest, CopiesCloneTheirBindings) {
   pad.DeleteBindings();
   EXPECT_EQ(copy.bindings[kPadJump]->ToText(), "Button 3");
   EXPECT_FALSE(PadJump());  // no pad attached: nothing is pressed
+}
+
+// A number below 0 or past the pad's last control was once kept and handed to SDL, which reads its
+// state tables by that number: such a binding makes its record damaged. Records of the attached
+// pad are held to its own controls, others to what any pad could have.
+TEST_F(GamepadFileTest, BindingsToControlsThePadLacksMakeTheRecordDamaged) {
+  auto record = [](const std::string& name, const std::string& right, const std::string& left, const std::string& jump) {
+    return name + "\n" + right + "\nJoystick 0 2\n" + left + "\nHat 0 1\n" + jump + "\nButton 5\nButton 6\n";
+  };
+  std::ofstream("gamepad.txt") << record("Pad", "Joystick 2 1", "Hat 0 8", "Button 7")
+                               << record("Pad", "Joystick 4 1", "Hat 0 8", "Button 4")
+                               << record("Pad", "Joystick 0 1", "Hat 1 8", "Button 4")
+                               << record("Pad", "Joystick 0 1", "Hat 0 8", "Button 8")
+                               << record("Other", "Joystick 3 1", "Hat 5 8", "Button 40")
+                               << record("Other", "Joystick -1 0", "Hat 0 8", "Button 4")
+                               << record("Other", "Joystick 2147483647 1", "Hat 0 8", "Button 4")
+                               << record("Other", "Joystick 0 4", "Hat 0 8", "Button 4")
+                               << record("Other", "Joystick 0 1", "Hat -1 8", "Button 4")
+                               << record("Other", "Joystick 0 1", "Hat 0 0", "Button 4")
+                               << record("Other", "Joystick 0 1", "Hat 0 8", "Button -3");
+  ReadGamepadConfigs("Pad", {8, 4, 1});
+  ASSERT_EQ(gamepadConfigs.size(), 2u);
+  EXPECT_EQ(gamepadConfigs[0].padName + " " + gamepadConfigs[0].bindings[kPadJump]->ToText(), "Pad Button 7");
+  EXPECT_EQ(gamepadConfigs[1].padName + " " + gamepadConfigs[1].bindings[kPadJump]->ToText(), "Other Button 40");
+  CloseLog();
+  EXPECT_NE(ReadFile("log.txt").find("Skipped a damaged gamepad configuration: Pad"), std::string::npos);
+}
+
+// The file was once cut to nothing before the new records were written: a write that failed
+// midway (a full disk) lost every mapping. A failed write now leaves the old file whole.
+TEST_F(GamepadFileTest, AFailedWriteLeavesTheOldFileWhole) {
+  gamepadConfigs.push_back(Record("Pad One", 0));
+  SaveGamepadConfigs();
+  const std::string before = ReadFile("gamepad.txt");
+  // A folder where the new file would be written first makes the write fail.
+  ASSERT_EQ(mkdir("gamepad.txt.tmp", 0755), 0);
+  gamepadConfigs.push_back(Record("Pad Two", 10));
+  SaveGamepadConfigs();
+  rmdir("gamepad.txt.tmp");
+  EXPECT_EQ(ReadFile("gamepad.txt"), before);
+  CloseLog();
+  EXPECT_NE(ReadFile("log.txt").find("Error: could not write gamepad.txt; the mappings from before stay"), std::string::npos);
 }

@@ -1,13 +1,17 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "editor/editor_files.h"
 #include "engine/log.h"
 #include "entities/registry.h"
 #include "level/level_reader.h"
+#include "level/object_types.h"
 #include "level_text.h"
 #include "support/headless.h"
 #include "world/camera.h"
@@ -249,4 +253,49 @@ TEST_F(MalformedLevelTest, AFolderIsNotALevel) {
   EXPECT_EQ(errors[1], "Error: Failed to reload entities on Levels");
   EXPECT_EQ(world.width, 0);
   EXPECT_FALSE(IsSolidAt(0, 0));
+}
+
+// A record placed near the ends of the int range once overflowed the objects' own arithmetic as
+// they moved. Every type, at each extreme of x and of y, is refused with the one log line, while
+// the records around them, the one on the corner of the margin included, load and play on.
+TEST_F(MalformedLevelTest, EveryTypePlacedFarOffTheLevelIsRefusedAndTheRestPlays) {
+  const std::pair<std::string, std::string> extremes[] = {
+      {"2147483647", "40"}, {"-2147483648", "40"}, {"40", "2147483647"}, {"40", "-2147483648"}};
+  std::mt19937 queries(7);
+  for (const auto& place : extremes) {
+    // The level is 4 x 3 cells: the last Flag stands on the margin's corner.
+    std::string records = "Flag 8 8\n";
+    for (int t = 0; t < kObjectTypeCount; ++t) {
+      const int more = kObjectTypes[t].fieldCount - 2;
+      records += std::string(kObjectTypes[t].name) + " " + place.first + " " + place.second + (more > 0 ? " 0" : "") +
+                 (more > 1 ? " 0" : "") + "\n";
+    }
+    WriteText("far.level", LevelText(4, 3, {"0 0 0 0", "0 0 0 0", "1 1 1 1"}, records + "Flag 768 -640\n"));
+    ASSERT_TRUE(OpenLog("log.txt"));
+    EXPECT_FALSE(LoadWorld("far.level")) << records;
+    EXPECT_EQ(entityList.size(), 2u) << records;
+    ExpectOneErrorLine("far.level", "the Flag record at " + place.first + ", " + place.second + " lies far outside the level");
+    ExerciseWorld(queries);
+    if (HasFatalFailure()) FAIL() << records;
+  }
+}
+
+// A pipe named like a level once kept the game (and the editor) waiting for ever at its loading
+// picture, and a file of many megabytes was read whole as one word: both are refused unopened.
+TEST_F(MalformedLevelTest, APipeOrAHugeFileIsRefusedUnopened) {
+  ASSERT_EQ(mkfifo("pipe.level", 0644), 0);
+  EXPECT_FALSE(LoadWorld("pipe.level"));
+  ReloadEntities();
+  EXPECT_FALSE(EditorLoadLevel("pipe.level"));
+  WriteText("huge.level", LevelText(1, 1, {"1"}));
+  ASSERT_EQ(truncate("huge.level", 65 << 20), 0);
+  EXPECT_FALSE(LoadWorld("huge.level"));
+  EXPECT_FALSE(EditorLoadLevel("huge.level"));
+  CloseLog();
+  const auto errors = LogLinesStartingWith(ReadFile("log.txt"), "Error loading World");
+  ASSERT_EQ(errors.size(), 2u);
+  EXPECT_EQ(errors[0], "Error loading World: pipe.level: it is not a plain file");
+  EXPECT_EQ(errors[1], "Error loading World: huge.level: it holds 68157440 bytes, far more than any level");
+  unlink("pipe.level");
+  unlink("huge.level");
 }

@@ -119,6 +119,7 @@ TEST_F(SaveDataTest, AFailedWriteLeavesTheOldSaveIntact) {
   money = 500;
   EXPECT_FALSE(WriteSaveFile());
   EXPECT_EQ(ReadFile("save.txt"), kFirstRun);
+  EXPECT_NE(LogText().find("Error: could not write save.txt; the save from before stays"), std::string::npos);
   boost::filesystem::remove("save.txt.tmp");
   EXPECT_TRUE(WriteSaveFile());
   EXPECT_EQ(ReadFile("save.txt").substr(0, 6), "0\n500\n");

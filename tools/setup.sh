@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the game needs to build, run and test.
+# Installs the Debian packages the game needs to build, run and test; with --fuzz also what
+# `make fuzz` needs (clang with libFuzzer and the sanitizer runtimes).
 # Idempotent: only packages that are missing are installed.
 set -euo pipefail
 
@@ -15,6 +16,9 @@ PACKAGES=(
   # programs' library needs with dpkg-shlibdeps (which CPack finds through file)
   desktop-file-utils appstream dpkg-dev file
 )
+if [ "${1:-}" = "--fuzz" ]; then
+  PACKAGES+=(clang libclang-rt-dev)
+fi
 
 missing=()
 for pkg in "${PACKAGES[@]}"; do
