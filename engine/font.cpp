@@ -1,6 +1,7 @@
 #include "engine/font.h"
 
 #include "engine/engine.h"
+#include "engine/image.h"
 #include "engine/path_resolve.h"
 
 bool Font::Load(std::string path, int pointSize) {
@@ -34,8 +35,7 @@ SDL_Surface* RenderKeyed(TTF_Font* font, const std::string& text, SDL_Color colo
 }
 
 void BlitAt(SDL_Surface* rendered, int x, int y) {
-  SDL_Rect destination = MakeRect(x, y, 0, 0);
-  SDL_BlitSurface(rendered, nullptr, screen, &destination);
+  DrawOnScreen(rendered, nullptr, static_cast<Sint16>(x), static_cast<Sint16>(y));
 }
 }  // namespace
 
