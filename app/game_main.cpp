@@ -22,6 +22,9 @@ void CallCurrent(void (GameState::*operation)()) {
 }  // namespace
 
 bool RunFrame() {
+  // Sleeps away most of the wait instead of spinning through it; the gate still decides alone
+  // when the frame starts.
+  RestBeforeFrameGate(kFrameIntervalMs);
   if (!FrameGate(kFrameIntervalMs)) return false;
   stateManager.ApplyPendingChange();
   PollInput();
