@@ -2,12 +2,15 @@
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 JOBS ?= 2
+# make install PREFIX=/usr DESTDIR=/tmp/stage: the prefix the game is installed under, and a staging root.
+PREFIX ?= /usr/local
+DESTDIR ?=
 # The SDL 1.2 layer over SDL2 (package libsdl1.2-compat), kept beside the classic library.
 SDL12_LAYER ?= /usr/lib/x86_64-linux-gnu/sdl12-compat
 # Without the layer in place the loader would quietly take the classic library instead.
 CHECK_LAYER = test -e $(SDL12_LAYER)/libSDL-1.2.so.0 || { echo "no SDL 1.2 layer in $(SDL12_LAYER)" >&2; exit 1; }
 
-.PHONY: setup build play test test-fast asan-test layer-test asan-layer-test art-sheet clean
+.PHONY: setup build play test test-fast asan-test layer-test asan-layer-test art-sheet bench install package clean
 
 setup:
 	@bash tools/setup.sh
@@ -38,6 +41,17 @@ asan-layer-test: asan-test
 	  ctest --output-on-failure -j $(JOBS) -LE no-sanitizer
 
 test: test-fast asan-test layer-test asan-layer-test
+
+# Speed and memory of what the game loads and does, measured where the game runs.
+bench: build
+	cd $(BUILD)/game && ../tumbo_sound_bench
+
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+# The Debian package, in $(BUILD)/: install it with apt install ./$(BUILD)/tumbo-man_*.deb
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 art-sheet: build
 	cmake --build $(BUILD) --target art-sheet

@@ -5,6 +5,7 @@
 #include "app/screen_list.h"
 #include "app/startup_loading.h"
 #include "engine/engine.h"
+#include "engine/game_sounds.h"
 #include "engine/progress.h"
 #include "engine/save_data.h"
 #include "engine/state_manager.h"
@@ -19,6 +20,17 @@ void CallCurrent(void (GameState::*operation)()) {
   GameState* state = stateManager.CurrentState();
   if (state) (state->*operation)();
 }
+
+// M turns all sound off and on, on every screen. A screen that reads letters itself (the editor:
+// m picks its theme and names are typed there) keeps plain m for that; Ctrl+M works there too.
+void HandleSoundKey() {
+  if (inputEvent.type != SDL_KEYDOWN || inputEvent.key.keysym.sym != SDLK_m) return;
+  const GameState* state = stateManager.CurrentState();
+  if (!(inputEvent.key.keysym.mod & KMOD_CTRL) && state && state->ReadsLetters()) return;
+  ToggleSound();
+  // The poll keeps the last event while no new one comes: handled, it must not toggle again.
+  inputEvent.type = SDL_KEYUP;
+}
 }  // namespace
 
 bool RunFrame() {
@@ -29,6 +41,7 @@ bool RunFrame() {
   stateManager.ApplyPendingChange();
   PollInput();
   if (QuitRequested()) GameRunning = false;
+  HandleSoundKey();
   CallCurrent(&GameState::HandleEvents);
   CallCurrent(&GameState::Logic);
   CallCurrent(&GameState::Render);
@@ -47,7 +60,10 @@ int GameMain(bool fullscreen) {
     std::cerr << "Tumbo Man: some pictures could not be loaded (see log.txt); the game goes on without them"
               << std::endl;
   }
+  // An effect that cannot be loaded is logged and stays silent; the game goes on.
+  LoadSoundEffects();
   InitStoryAndSave();
+  ReadSoundSetting();
   RegisterScreens();
   stateManager.SetState("TitleScreen");
   GameRunning = true;
@@ -57,6 +73,7 @@ int GameMain(bool fullscreen) {
   WriteSaveFile();
   CallCurrent(&GameState::Cleanup);
   FreeAllGraphics();
+  FreeGameSounds();
   SaveGamepadConfigs();
   return 0;
 }

@@ -6,6 +6,7 @@
 #include "editor/editor_files.h"
 #include "editor/editor_model.h"
 #include "engine/engine.h"
+#include "engine/game_sounds.h"
 #include "engine/rect.h"
 #include "engine/state_manager.h"
 #include "input/input.h"
@@ -91,6 +92,7 @@ void LevelEditor::Init() {
   dialog.Reset();
   dialog.FillCustomLevels();
   hasPath = false;
+  PlayMusic(Piece::kTitle);
 }
 
 void LevelEditor::HandleEvents() {

@@ -46,6 +46,8 @@ class LevelEditor : public GameState {
   void Render() override;
   void Logic() override;
   void Cleanup() override;
+  // m picks the next theme and names are typed in the save dialog.
+  bool ReadsLetters() const override { return true; }
 
  private:
   bool HandleLeftButton();

@@ -37,16 +37,18 @@ std::string ThemeLayerPath(int index, int layer) {
   return kThemeTable[index].layers[layer];
 }
 
-int FindTheme() {
+int ThemeWithLayers(const std::string (&paths)[ParallaxBackground::kLayerCount]) {
   for (int index = 0; index < kThemeCount; ++index) {
     bool same = true;
     for (int layer = 0; layer < ParallaxBackground::kLayerCount; ++layer) {
-      same = same && layerPaths[layer] == kThemeTable[index].layers[layer];
+      same = same && paths[layer] == kThemeTable[index].layers[layer];
     }
     if (same) return index;
   }
   return 0;
 }
+
+int FindTheme() { return ThemeWithLayers(layerPaths); }
 
 // Every theme is kept even when its pictures fail, so the palette and saving still work; the
 // editor then shows only its backdrop behind the map.

@@ -6,6 +6,7 @@
 
 #include "engine/engine.h"
 #include "engine/font.h"
+#include "engine/game_sounds.h"
 #include "engine/image.h"
 #include "engine/progress.h"
 #include "input/gamepad.h"
@@ -132,28 +133,35 @@ bool LevelListDialog::OnLastPage() const {
 }
 
 void LevelListDialog::SelectUp() {
-  if (selection > 0) --selection;
+  if (selection <= 0) return;
+  --selection;
+  PlayEffect(Effect::kMenuMove);
 }
 
 void LevelListDialog::SelectDown() {
-  if (selection + 1 < static_cast<int>(CurrentPage().size())) ++selection;
+  if (selection + 1 >= static_cast<int>(CurrentPage().size())) return;
+  ++selection;
+  PlayEffect(Effect::kMenuMove);
 }
 
 void LevelListDialog::NextPage() {
   if (OnLastPage()) return;
   ++page;
   selection = 0;
+  PlayEffect(Effect::kMenuMove);
 }
 
 void LevelListDialog::PrevPage() {
   if (page <= 0) return;
   --page;
   selection = 0;
+  PlayEffect(Effect::kMenuMove);
 }
 
 void LevelListDialog::Choose() {
   const std::vector<std::string>& entries = CurrentPage();
   if (entries.empty()) return;
+  PlayEffect(Effect::kMenuChoose);
   open = false;
   chosen = true;
   chosenPath = entries[selection];

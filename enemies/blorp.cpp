@@ -209,6 +209,7 @@ void Smashy::Drop() {
   resting = true;
   waitCounter = 0;
   LiftClearOfFloor(*this, true);
+  PlayNearView(Effect::kCrusher, *this);
 }
 
 void Smashy::WaitOrRise() {

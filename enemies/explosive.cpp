@@ -2,6 +2,7 @@
 
 #include "engine/frame_counter.h"
 #include "engine/rect.h"
+#include "entities/enemy.h"
 #include "entities/player.h"
 #include "world/world.h"
 
@@ -33,6 +34,7 @@ void Explosive::Kill() {
   h = blast.size;
   frame = blast.firstFrame;
   frameCounter = 0;
+  PlayNearView(Effect::kExplosion, *this);
 }
 
 void Explosive::Update() {

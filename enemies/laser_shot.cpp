@@ -27,6 +27,8 @@ void LaserShot::Fire(int px, int py, Direction direction, Kind kind) {
   vy = large ? kLargeShotLaunchVy : 0;
   w = large ? kLargeShotSize : kSmallShotSize;
   h = w;
+  // The large bolt is the enemy tank's cannon.
+  PlayNearView(large ? Effect::kTankShot : Effect::kLaser, *this);
 }
 
 void LaserShot::Kill() { active = false; }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/frame_counter.h"
+#include "engine/game_sounds.h"
 #include "engine/rect.h"
 #include "entities/enemy.h"
 #include "entities/player.h"
@@ -417,8 +418,10 @@ void Baron::Collide() {
   if (airborne && vy > 0) vy = -1;
 }
 
+// Every blow on his head is a stomp, though only the last one kills him.
 void Baron::Hit() {
   if (invulnerable) return;
+  PlayEffect(Effect::kStomp);
   if (--health < 1) {
     Kill();
     return;

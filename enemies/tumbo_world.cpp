@@ -3,6 +3,7 @@
 #include <string>
 
 #include "engine/frame_counter.h"
+#include "engine/game_sounds.h"
 #include "engine/rect.h"
 #include "entities/player.h"
 #include "entities/registry.h"
@@ -137,6 +138,7 @@ void UFRO::TouchPlayer() {
 
 // The shell is pushed away from the hero's side at once, so it leaves his box soon.
 void UFRO::Kick() {
+  PlayEffect(Effect::kShellKick);
   kicked = true;
   animating = 1;
   kickedShells.push_back({&x, &y});

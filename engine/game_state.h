@@ -13,4 +13,6 @@ class GameState {
   virtual void Logic() = 0;
   // When the screen stops being current, and on the current screen at exit: free what Init loaded.
   virtual void Cleanup() = 0;
+  // Whether the screen reads letter keys itself, so that plain M does not switch the sound there.
+  virtual bool ReadsLetters() const { return false; }
 };

@@ -7,6 +7,8 @@
 namespace fs = boost::filesystem;
 
 namespace {
+std::string dataFolder;
+
 // The entry of `folder` named like `name` ignoring case, or empty.
 fs::path FindIgnoringCase(const fs::path& folder, const std::string& name) {
   boost::system::error_code error;
@@ -19,14 +21,14 @@ fs::path FindIgnoringCase(const fs::path& folder, const std::string& name) {
   }
   return fs::path();
 }
-}  // namespace
 
-std::string ResolvePath(const std::string& path) {
+// The existing path matching `path` ignoring case, or empty.
+fs::path FindPath(const fs::path& path) {
   boost::system::error_code error;
-  if (path.empty() || fs::exists(path, error)) return path;
+  if (fs::exists(path, error)) return path;
 
   fs::path resolved;
-  for (const fs::path& part : fs::path(path)) {
+  for (const fs::path& part : path) {
     const std::string name = part.string();
     if (name == "/" || name == "." || name == "..") {
       resolved /= part;
@@ -38,8 +40,20 @@ std::string ResolvePath(const std::string& path) {
       continue;
     }
     fs::path match = FindIgnoringCase(resolved, name);
-    if (match.empty()) return path;
+    if (match.empty()) return fs::path();
     resolved = match;
   }
-  return resolved.string();
+  return resolved;
 }
+}  // namespace
+
+std::string ResolvePath(const std::string& path) {
+  if (path.empty()) return path;
+  fs::path found = FindPath(path);
+  if (found.empty() && !dataFolder.empty() && fs::path(path).is_relative()) {
+    found = FindPath(fs::path(dataFolder) / path);
+  }
+  return found.empty() ? path : found.string();
+}
+
+void SetDataFolder(const std::string& folder) { dataFolder = folder; }

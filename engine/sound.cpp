@@ -26,6 +26,11 @@ void Music::Stop() {
   channel = soundSystem->Play(channel, sound, looping, true);
 }
 
+void Music::SetPaused(bool paused) {
+  if (!sound || !soundSystem || channel < 0) return;
+  soundSystem->SetPaused(channel, paused);
+}
+
 void Sound::Free() {
   if (!sound) return;
   if (soundSystem) soundSystem->FreeSample(sound);

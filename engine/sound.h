@@ -24,4 +24,6 @@ class Music : public Sound {
   Music() { looping = true; }
   // Silences and rewinds it: it is replayed paused on its own channel.
   void Stop();
+  // Holds it where it is, or lets it go on from there; nothing when it was never played.
+  void SetPaused(bool paused);
 };

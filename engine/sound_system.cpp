@@ -76,19 +76,35 @@ void SoundSystem::FreeSample(SoundSample* sample) {
 
 int SoundSystem::Play(int channel, const SoundSample* sample, bool looping, bool paused) {
   if (channels.empty()) return -1;
-  if (channel < 0 || channel >= static_cast<int>(channels.size())) {
-    channel = 0;  // every channel busy: the first one is taken over
-    for (size_t i = 0; i < channels.size(); ++i) {
-      if (!channels[i].sample) {
-        channel = static_cast<int>(i);
-        break;
-      }
-    }
-  }
   SDL_LockAudio();
+  const bool ownChannel = channel >= 0 && channel < static_cast<int>(channels.size()) &&
+                          (channels[channel].sample == sample || !channels[channel].sample);
+  // A sound's channel is only its own while it sounds: once it ended, another sound may have
+  // taken it (the music, say), and restarting there would cut that one off.
+  if (!ownChannel) channel = FreeChannel();
   channels[channel] = SoundChannel{sample, 0, looping, paused};
   SDL_UnlockAudio();
   return channel;
+}
+
+int SoundSystem::FreeChannel() const {
+  for (size_t i = 0; i < channels.size(); ++i) {
+    if (!channels[i].sample) return static_cast<int>(i);
+  }
+  return 0;  // every channel busy: the first one is taken over
+}
+
+void SoundSystem::SetPaused(int channel, bool paused) {
+  if (channel < 0 || channel >= static_cast<int>(channels.size())) return;
+  SDL_LockAudio();
+  channels[channel].paused = paused;
+  SDL_UnlockAudio();
+}
+
+void SoundSystem::SetMuted(bool mute) {
+  SDL_LockAudio();
+  muted = mute;
+  SDL_UnlockAudio();
 }
 
 void SoundSystem::Mix(Uint8* stream, int length) {
@@ -98,7 +114,9 @@ void SoundSystem::Mix(Uint8* stream, int length) {
     while (channel.sample && !channel.paused && written < length) {
       Uint32 left = channel.sample->length - channel.position;
       Uint32 chunk = std::min<Uint32>(left, static_cast<Uint32>(length - written));
-      SDL_MixAudio(stream + written, channel.sample->data + channel.position, chunk, SDL_MIX_MAXVOLUME);
+      if (!muted) {
+        SDL_MixAudio(stream + written, channel.sample->data + channel.position, chunk, SDL_MIX_MAXVOLUME);
+      }
       written += static_cast<int>(chunk);
       channel.position += chunk;
       if (channel.position < channel.sample->length) continue;

@@ -21,6 +21,9 @@ struct SoundChannel {
 class SoundSystem {
  public:
   bool silent = true;
+  // The player's sound switch: muted, the channels run on unheard, so music comes back where it
+  // would have been and nothing played meanwhile bursts out late.
+  bool muted = false;
   SDL_AudioSpec device{};
   std::vector<SoundChannel> channels;
 
@@ -29,9 +32,17 @@ class SoundSystem {
   // Loads a WAV file and converts it to the device's format; null on failure.
   SoundSample* LoadSample(const char* path);
   void FreeSample(SoundSample* sample);
-  // Starts the sample on `channel`, or on a free channel when it is negative. Returns the channel.
+  // Starts the sample again on `channel` while that channel still holds it (or is free); otherwise
+  // on a free channel, so a sound never cuts off another that has taken its old channel since.
+  // Returns the channel.
   int Play(int channel, const SoundSample* sample, bool looping, bool paused);
+  // Holds or releases what plays on the channel, where it is.
+  void SetPaused(int channel, bool paused);
+  void SetMuted(bool mute);
   void Mix(Uint8* stream, int length);
+
+ private:
+  int FreeChannel() const;
 };
 
 extern SoundSystem* soundSystem;

@@ -10,6 +10,8 @@ const int kSightStep = 5;
 const int kSightReach = 300;  // exclusive: the longest sight is 295 pixels
 // One screen under the bottom row: the camera never shows it, so nothing there is seen again.
 const int kLostDepth = kScreenHeight;
+// How far beside the view a sound is still heard: about where a crusher's slam is a warning.
+const int kHearingMargin = 96;
 
 Enemy::Enemy(int x, int y, int width, int height, const char* typeName, Footing footing, Counting counting)
     : Entity(x, y, width, height, typeName, footing) {
@@ -57,6 +59,13 @@ bool InView(const GameObject& object) {
 }
 
 bool OutOfView(const GameObject& object) { return OutOfView(object.x, object.y, object.w, object.h); }
+
+void PlayNearView(Effect effect, const GameObject& object) {
+  const int margin = kHearingMargin;
+  if (!OutOfView(object.x - margin, object.y - margin, object.w + 2 * margin, object.h + 2 * margin)) {
+    PlayEffect(effect);
+  }
+}
 
 bool SolidUnderFeet(const GameObject& object, int below, bool middleToo) {
   const int feet = object.y + object.h + below;

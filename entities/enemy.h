@@ -3,6 +3,7 @@
 
 #include <initializer_list>
 
+#include "engine/game_sounds.h"
 #include "entities/game_object.h"
 
 // What the enemies share: their base class, the two ways a level record counts directions, and
@@ -79,6 +80,9 @@ SDL_Rect ForwardSight(int frontX, int top, int height, bool facingLeft);
 bool InView(const GameObject& object);
 // The object's box lies wholly beside, above or below the view.
 bool OutOfView(const GameObject& object);
+// Plays the effect when the object is in view or just beside it: guns and crushers all over a level
+// would otherwise drown what happens on screen.
+void PlayNearView(Effect effect, const GameObject& object);
 
 // A solid point along the object's bottom edge moved down by `below`: its two corners, and with
 // `middleToo` its middle as well.

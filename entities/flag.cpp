@@ -1,5 +1,6 @@
 #include "entities/flag.h"
 
+#include "engine/game_sounds.h"
 #include "engine/rect.h"
 #include "entities/player.h"
 #include "world/special_graphics.h"
@@ -27,6 +28,7 @@ void Flag::Collide() {
   if (!RectsOverlap(hero, PartRect(kBase))) return;
   touched = 1;
   thePlayer->Bounce();
+  PlayEffect(Effect::kFlag);
 }
 
 void Flag::Update() {

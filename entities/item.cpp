@@ -16,7 +16,9 @@ void Item::Update() {
   Apply();
   // A drink or jetpack refused while another power-up runs puts itself back; counting it would
   // add one "grabbed" item for every frame the hero stands on it, so only kept pickups count.
-  if (!active) world.itemsGrabbed += 1;
+  if (active) return;
+  world.itemsGrabbed += 1;
+  PlayEffect(GrabSound());
 }
 
 void Item::Draw() {

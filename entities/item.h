@@ -1,6 +1,7 @@
 #pragma once
 #include <ostream>
 
+#include "engine/game_sounds.h"
 #include "engine/image.h"
 #include "entities/game_object.h"
 
@@ -16,6 +17,8 @@ class Item : public GameObject {
   void WriteLevelLine(std::ostream& out) override;
   // Gives the item's effect to the hero. May set active again to refuse the pickup.
   virtual void Apply() = 0;
+  // What a kept pickup sounds like; power-ups unless the class says otherwise.
+  virtual Effect GrabSound() const { return Effect::kPowerUp; }
 
  protected:
   // Placed where it floats, and counted among the level's items.

@@ -7,6 +7,7 @@ class Money : public Item {
   static constexpr const char* kTypeName = "Money";
   Money(int x, int y);
   void Apply() override;
+  Effect GrabSound() const override { return Effect::kCoin; }
 
  protected:
   Image& Picture() override;
@@ -18,6 +19,7 @@ class OneUp : public Item {
   static constexpr const char* kTypeName = "OneUp";
   OneUp(int x, int y);
   void Apply() override;
+  Effect GrabSound() const override { return Effect::kExtraLife; }
 
  protected:
   Image& Picture() override;

@@ -1,3 +1,4 @@
+#include "engine/game_sounds.h"
 #include "entities/player.h"
 #include "entities/player_tuning.h"
 
@@ -16,6 +17,7 @@ void Player::Hurt() {
   if (--health > 0) {
     invulnerable = true;
     invulnerableFrames = kHitInvulnerableFrames;
+    PlayEffect(Effect::kHurt);
   } else {
     Die();
   }

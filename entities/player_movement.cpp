@@ -1,4 +1,5 @@
 #include "engine/engine.h"
+#include "engine/game_sounds.h"
 #include "engine/save_data.h"
 #include "entities/player.h"
 #include "entities/player_tuning.h"
@@ -114,6 +115,8 @@ void Player::Jump() {
     vy = kJumpSpeed;
   }
   jumpHoldCount = 0;
+  // The second look's leap and the push out of water carry him well above a plain jump.
+  PlayEffect(vy > kJumpSpeed ? Effect::kBigJump : Effect::kJump);
 }
 
 void Player::JumpHold() {
@@ -132,4 +135,5 @@ void Player::JetpackBoost() {
   airborne = true;
   effectElapsed += kJetpackFuelPerLaunch;
   vy = kJetpackLaunchSpeed;
+  SetJetpackSound(true);
 }

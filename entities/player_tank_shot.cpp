@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "engine/game_sounds.h"
 #include "engine/rect.h"
 #include "entities/player.h"
 #include "world/camera.h"
@@ -25,6 +26,7 @@ void Player::Fire() {
   tankShot.w = kShotSize;
   tankShot.h = kShotSize;
   tankShot.vy = kShotLaunchVy;
+  PlayEffect(Effect::kTankShot);
 }
 
 void TankShot::Update() {

@@ -5,6 +5,7 @@
 
 #include "engine/image.h"
 #include "engine/log.h"
+#include "engine/path_resolve.h"
 #include "entities/registry.h"
 #include "level/entity_records.h"
 #include "level/level_file.h"
@@ -74,7 +75,7 @@ bool LoadWorld(std::string path) {
     ReportBadLevel(path, "it is a folder, not a level file");
     return false;
   }
-  std::ifstream in(path);
+  std::ifstream in(ResolvePath(path));
   if (!in) {
     Log("Error loading World: " + path);
     return false;
@@ -103,7 +104,7 @@ bool LoadWorld(std::string path) {
 }
 
 void ReloadEntities() {
-  std::ifstream in(world.levelPath);
+  std::ifstream in(ResolvePath(world.levelPath));
   if (!in || IsFolder(world.levelPath)) {
     Log("Error: Failed to reload entities on " + world.levelPath);
     return;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/engine.h"
+#include "engine/game_sounds.h"
 #include "engine/progress.h"
 #include "engine/state_manager.h"
 #include "input/gamepad.h"
@@ -24,12 +25,14 @@ void Ending::Init() {
   // The Enter that closed the last level's results is often still down when the ending begins
   // and would turn the first picture away unseen; like the title menu, it counts once let go.
   turnHeld = TurnHeld();
+  PlayMusic(Piece::kEnding);
 }
 
 void Ending::HandleEvents() {
   // One press turns one page. Turning on every frame the key was down (slowed only by the stop
   // after a turn) let an ordinary press skip the last pages and drop the player on the title.
   if (!FreshPress(TurnHeld(), turnHeld)) return;
+  PlayEffect(Effect::kMenuMove);
   ++page;
   if (page >= kPageCount) {
     page = kPageCount - 1;

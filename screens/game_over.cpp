@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/engine.h"
+#include "engine/game_sounds.h"
 #include "engine/progress.h"
 #include "engine/state_manager.h"
 #include "input/gamepad.h"
@@ -34,18 +35,23 @@ void GameOver::Init() {
   LoadKeyed(picture, "gfx/Game Over/" + std::to_string(rand() % kPictureCount) + ".png");
   font.Load("gfx/Fonts/Editor Font.ttf", kFontSize);
   selected = kYes;
+  // Held silent, and kept loaded for a retry of the same world.
+  StopMusic();
 }
 
 void GameOver::HandleEvents() {
   if ((IsKeyDown(SDLK_RIGHT) || PadRight()) && selected == kYes) {
     selected = kNo;
+    PlayEffect(Effect::kMenuMove);
   } else if ((IsKeyDown(SDLK_LEFT) || PadLeft()) && selected == kNo) {
     selected = kYes;
+    PlayEffect(Effect::kMenuMove);
   }
   if (IsKeyDown(SDLK_RETURN) || PadStart() || PadJump()) Confirm();
 }
 
 void GameOver::Confirm() {
+  PlayEffect(Effect::kMenuChoose);
   if (selected == kNo) {
     SignalStateChange("TitleScreen");
     SDL_Delay(kLeaveDelayMs);

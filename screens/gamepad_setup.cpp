@@ -1,6 +1,7 @@
 #include "screens/gamepad_setup.h"
 
 #include "engine/engine.h"
+#include "engine/game_sounds.h"
 #include "engine/state_manager.h"
 #include "input/input.h"
 
@@ -66,6 +67,7 @@ void GamepadSetup::Init() {
     SignalStateChange("TitleScreen");
     return;
   }
+  PlayMusic(Piece::kTitle);
   background.Load("gfx/Backgrounds/Title/layer3.png", "gfx/Backgrounds/Title/layer2.png",
                   "gfx/Backgrounds/Title/layer1.png");
   const char* name = SDL_JoystickName(0);
@@ -99,6 +101,7 @@ void GamepadSetup::TakeInput(const PadSnapshot& pad) {
   GamepadBinding* binding = CaptureBinding(pad);
   if (!binding) return;
   newRecord.SetBinding(step, binding);
+  PlayEffect(Effect::kMenuChoose);
   ++step;
   waitCounter = 0;
 }

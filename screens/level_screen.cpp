@@ -1,9 +1,12 @@
 #include "screens/level_screen.h"
 
+#include "editor/editor_themes.h"
 #include "engine/engine.h"
+#include "engine/game_sounds.h"
 #include "engine/progress.h"
 #include "engine/state_manager.h"
 #include "entities/level_timer.h"
+#include "entities/player_tuning.h"
 #include "entities/registry.h"
 #include "input/gamepad.h"
 #include "input/input.h"
@@ -20,6 +23,9 @@ const int kTextFontSize = 20;
 const int kPauseX = 195;
 const int kPauseY = 190;
 const int kCharacterWidth = 20;
+
+// The worlds' pieces follow the themes' order.
+static_assert(kThemeCount == kWorldPieceCount, "one piece of music for each world");
 
 bool StartHeld() { return IsKeyDown(SDLK_RETURN) || PadStart(); }
 
@@ -47,6 +53,8 @@ void LevelScreen::Init() {
   showingTitleCard = true;
   titleCardFrames = 0;
   showingResults = false;
+  // A level of the world already playing (the next one, or this one again) keeps its piece going.
+  PlayMusic(WorldPiece(ThemeWithLayers(world.background.paths)));
 }
 
 void LevelScreen::CentreCamera() {
@@ -70,6 +78,7 @@ void LevelScreen::HandleEvents() {
 bool LevelScreen::PauseToggled() {
   if (!FreshPress(StartHeld(), pauseKeyHeld)) return false;
   paused = !paused;
+  PlayEffect(Effect::kPause);
   return true;
 }
 
@@ -98,14 +107,29 @@ void LevelScreen::SteerPlayer() {
 }
 
 void LevelScreen::Logic() {
+  HoldMusic(paused);
+  UpdateJetpackSound();
   if (paused) return;
   if (showingResults) {
     ResultsLogic();
   } else if (showingTitleCard) {
     if (++titleCardFrames >= kTitleCardFrames) showingTitleCard = false;
   } else {
+    const bool wasDead = player.dead;
+    const int killsBefore = world.enemiesKilled;
     PlayLogic();
+    // Watched here, where every way of dying and of killing has been taken: spikes, sludge,
+    // pits, blows and the boss kill the hero; stomps, shells and the tank count kills.
+    if (player.dead && !wasDead) PlayEffect(Effect::kDeath);
+    if (world.enemiesKilled > killsBefore) PlayEffect(Effect::kStomp);
   }
+}
+
+// The jetpack hisses from its launch until the hero lands, dies or runs out of fuel, or play stops
+// for the pause or the results.
+void LevelScreen::UpdateJetpackSound() {
+  const bool jetpackOn = player.effectActive && player.effectType == kJetpackEffect;
+  if (!jetpackOn || !player.airborne || player.dead || paused || showingResults) SetJetpackSound(false);
 }
 
 void LevelScreen::PlayLogic() {
@@ -175,6 +199,7 @@ void LevelScreen::DrawLevelStatistics() {
 }
 
 void LevelScreen::Cleanup() {
+  SetJetpackSound(false);
   pauseImage.Free();
   panelImage.Free();
   titleFont.Free();

@@ -50,6 +50,7 @@ class LevelScreen : public GameState {
   bool PauseToggled();
   void SteerPlayer();
   void PlayLogic();
+  void UpdateJetpackSound();
   void LoseLife();
   void CentreCamera();
   void DrawPlayView();

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "engine/engine.h"
+#include "engine/game_sounds.h"
 #include "engine/progress.h"
 #include "engine/state_manager.h"
 #include "entities/hero_graphics.h"
@@ -31,6 +32,7 @@ void Shop::Init() {
   keyDelay = kRepeatDelay;
   padCounter = 0;
   padDelay = kRepeatDelay;
+  PlayMusic(Piece::kTitle);
 }
 
 void Shop::HandleEvents() {
@@ -69,15 +71,28 @@ void Shop::Act(bool up, bool down, bool confirm) {
 }
 
 void Shop::MoveUp() {
-  if (selected > 0) --selected;
+  if (selected <= 0) return;
+  --selected;
+  PlayEffect(Effect::kMenuMove);
 }
 
 void Shop::MoveDown() {
-  if (selected < static_cast<int>(shopItems.size()) - 1) ++selected;
+  if (selected >= static_cast<int>(shopItems.size()) - 1) return;
+  ++selected;
+  PlayEffect(Effect::kMenuMove);
 }
 
+// Buying rings the till; wearing what is owned is an ordinary choice; too little money, silence.
 void Shop::Confirm() {
-  if (Valid(selected, static_cast<int>(shopItems.size()))) PurchaseOrWear(*shopItems[selected]);
+  if (!Valid(selected, static_cast<int>(shopItems.size()))) return;
+  ShopItem& item = *shopItems[selected];
+  const bool wasOwned = item.owned;
+  PurchaseOrWear(item);
+  if (wasOwned) {
+    PlayEffect(Effect::kMenuChoose);
+  } else if (item.owned) {
+    PlayEffect(Effect::kPurchase);
+  }
 }
 
 void Shop::Render() {

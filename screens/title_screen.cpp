@@ -1,6 +1,7 @@
 #include "screens/title_screen.h"
 
 #include "engine/engine.h"
+#include "engine/game_sounds.h"
 #include "engine/progress.h"
 #include "engine/state_manager.h"
 #include "input/gamepad.h"
@@ -23,6 +24,11 @@ const int kDialogX = 120;
 const int kDialogY = 25;
 
 int EntryY(int entry) { return kFirstEntryY + kEntrySpacing * entry; }
+
+void ChooseScreen(const char* key) {
+  PlayEffect(Effect::kMenuChoose);
+  SignalStateChange(key);
+}
 }  // namespace
 
 void TitleScreen::Init() {
@@ -51,6 +57,7 @@ void TitleScreen::Init() {
   dialogDelay = kDialogDelay;
   dialogPurpose = kNoPurpose;
   enterHeldOnEntry = IsKeyDown(SDLK_RETURN);
+  PlayMusic(Piece::kTitle);
 }
 
 void TitleScreen::HandleEvents() {
@@ -108,11 +115,15 @@ void TitleScreen::HandleKeyboard() {
 }
 
 void TitleScreen::MoveUp() {
-  if (selected > 0) --selected;
+  if (selected == 0) return;
+  --selected;
+  PlayEffect(Effect::kMenuMove);
 }
 
 void TitleScreen::MoveDown() {
-  if (selected < kEntryCount - 1) ++selected;
+  if (selected == kEntryCount - 1) return;
+  ++selected;
+  PlayEffect(Effect::kMenuMove);
 }
 
 void TitleScreen::OpenDialog(DialogPurpose purpose) {
@@ -124,15 +135,18 @@ void TitleScreen::OpenDialog(DialogPurpose purpose) {
   dialog.Open(kDialogX, kDialogY);
   dialogTimer = 0;
   dialogPurpose = purpose;
+  PlayEffect(Effect::kMenuChoose);
 }
 
+// An entry that cannot be chosen yet (Level Select before the game is won, Options without a pad)
+// does nothing, and stays silent too.
 void TitleScreen::Choose() {
   switch (selected) {
     case kNewGame:
       currentLevel = 0;
       if (!storyLevelFiles.empty()) currentLevelFile = storyLevelFiles[currentLevel];
       lives = kStartingLives;
-      SignalStateChange("PlayLevel");
+      ChooseScreen("PlayLevel");
       break;
     case kLevelSelect:
       if (gameCompleted) OpenDialog(kStoryLevel);
@@ -141,13 +155,13 @@ void TitleScreen::Choose() {
       OpenDialog(kCustomLevel);
       break;
     case kLevelEditor:
-      SignalStateChange("LevelEditor");
+      ChooseScreen("LevelEditor");
       break;
     case kShop:
-      SignalStateChange("Shop");
+      ChooseScreen("Shop");
       break;
     case kOptions:
-      if (SDL_NumJoysticks() > 0) SignalStateChange("GamepadSetup");
+      if (SDL_NumJoysticks() > 0) ChooseScreen("GamepadSetup");
       break;
     case kExit:
       GameRunning = false;

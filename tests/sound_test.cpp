@@ -92,6 +92,27 @@ TEST_F(SoundTest, AnEffectTakesAFreeChannelThenKeepsItsOwn) {
   EXPECT_NE(log.find("Freed beep.wav\n"), std::string::npos);
 }
 
+// Once an effect has ended, its channel is free for others: the music may take it, and the effect
+// played again must then find another channel rather than cut the music off.
+TEST_F(SoundTest, AnEffectPlayedAgainLeavesAloneWhatTookItsChannelMeanwhile) {
+  ASSERT_TRUE(InitSound(100));
+  Sound effect;
+  Music music;
+  ASSERT_TRUE(effect.Load("beep.wav"));
+  ASSERT_TRUE(music.Load("beep.wav"));
+  effect.Play();
+  SDL_LockAudio();
+  soundSystem->channels[effect.channel] = SoundChannel{};  // as the mixer leaves an ended sound
+  SDL_UnlockAudio();
+  music.Play();
+  ASSERT_EQ(music.channel, effect.channel);
+  effect.Play();
+  EXPECT_NE(effect.channel, music.channel);
+  EXPECT_EQ(soundSystem->channels[music.channel].sample, music.sound);
+  effect.Free();
+  music.Free();
+}
+
 TEST_F(SoundTest, MusicLoopsAndStopPausesAndRewindsIt) {
   ASSERT_TRUE(InitSound(100));
   Music music;

@@ -11,6 +11,9 @@ PACKAGES=(
   python3 python3-pil
   fonts-comic-neue fonts-dejavu-core fonts-dejavu-extra
   xvfb xdotool imagemagick xauth
+  # the install test validates the desktop entry and AppStream data; make package reads the
+  # programs' library needs with dpkg-shlibdeps (which CPack finds through file)
+  desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <typeinfo>
 
+#include "engine/game_sounds.h"
 #include "world/tile_images.h"
 #include "world/world.h"
 
@@ -77,6 +78,7 @@ void SpringTile::Touch(PlayerLink& link) {
   *link.airborne = true;
   *link.vy = kSpringLaunchSpeed;
   springing = true;
+  PlayEffect(Effect::kSpring);
 }
 
 // The spring is not an active tile, so its drawing is the only per-frame call it gets: the
@@ -93,6 +95,7 @@ CheckpointTile::CheckpointTile(int worldX, int worldY) : x(worldX), y(worldY) {}
 
 // Appended on every touch, not once: the hero's respawn picks from the whole list.
 void CheckpointTile::Touch(PlayerLink& link) {
+  if (!on) PlayEffect(Effect::kCheckpoint);
   on = true;
   link.checkpoints->emplace_back(x, y);
 }

@@ -1,4 +1,5 @@
 #include "engine/frame_counter.h"
+#include "engine/game_sounds.h"
 #include "engine/rect.h"
 #include "world/tile_images.h"
 #include "world/tiles.h"
@@ -33,6 +34,7 @@ void BombTrapTile::Touch(PlayerLink& link) {
   if (PointInRect(*link.x, feetY, strip) || PointInRect(*link.x + kHeroFootOffset, feetY, strip)) {
     state = kTicking;
     frame = 1;
+    PlayEffect(Effect::kBombTrap);
   }
 }
 
@@ -46,6 +48,7 @@ void BombTrapTile::Update() {
         state = kBlowing;
         solid = false;
         framePeriod = kBlastPeriod;
+        PlayEffect(Effect::kExplosion);
       }
       break;
     case kBlowing:

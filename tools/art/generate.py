@@ -1,13 +1,15 @@
 #!/usr/bin/env python3
 """Draws every picture of the game and copies its fonts.
 
-    generate.py --out <gamedir> [--sheet <png>] [--allow-missing]
+    generate.py --out <gamedir> [--sheet <png>] [--icons <folder>] [--allow-missing]
+    generate.py --font-sources
 
 tools/art/manifest.txt is the list of files the game loads. Each drawing
 module (MODULES below) returns {manifest path: draw(w, h) -> RGBA picture};
 this driver checks that every picture has exactly one drawer, turns
 transparency into the game's magenta colour key, and writes PNGs that are
-byte-identical on every run.
+byte-identical on every run. With --icons it also draws the desktop icon
+(icons.py) into <folder>/hicolor/<size>/apps/.
 """
 import argparse
 import importlib
@@ -248,12 +250,22 @@ def contact_sheet(pictures, target, width=1960):
 
 def main():
     ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    ap.add_argument("--out", required=True, help="game folder to write gfx/ into")
+    ap.add_argument("--out", help="game folder to write gfx/ into")
     ap.add_argument("--sheet", help="also write a contact sheet PNG here")
+    ap.add_argument("--icons", help="also write the desktop icons under this folder")
     ap.add_argument("--allow-missing", action="store_true",
                     help="development only: placeholders for pictures nobody draws yet")
     ap.add_argument("--only", help="draw only manifest paths containing this text")
+    ap.add_argument("--font-sources", action="store_true",
+                    help="list each font's game path and the system file it comes from, then stop")
     args = ap.parse_args()
+    if args.font_sources:
+        # The installer links the fonts to these files instead of shipping copies.
+        for path, source in sorted(FONT_SOURCES.items()):
+            print(f"{path}\t{source}")
+        return
+    if not args.out:
+        ap.error("--out is required")
 
     entries = read_manifest(os.path.join(HERE, "manifest.txt"))
     drawers, owner = collect_drawers(args.allow_missing)
@@ -276,6 +288,14 @@ def main():
         pictures.append((entry, img))
     if args.sheet:
         contact_sheet(pictures, args.sheet)
+    if args.icons:
+        write_icons(args.icons)
+
+
+def write_icons(folder):
+    import icons
+    for path, draw in icons.pictures().items():
+        write_if_changed(os.path.join(folder, path), png_bytes(draw()))
 
 
 if __name__ == "__main__":
