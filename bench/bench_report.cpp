@@ -163,7 +163,7 @@ void PrintSideBySide(const Library libraries[2], const Measurements m[2]) {
 }
 
 void PrintGameTable(const Library libraries[2], const Measurements m[2], int runs) {
-  std::cout << "\nThe real game on the dummy drivers, full-screen build (32 bpp), 10 s each, median of " << runs
+  std::cout << "\nThe real game on the dummy drivers, windowed at 32 bpp, 10 s each, median of " << runs
             << " runs\n" << std::left << std::setw(14) << "phase, wait";
   for (int i = 0; i < 2; ++i) std::cout << std::setw(38) << (libraries[i].name + ": core %, interval ms, late/frames");
   std::cout << "\n";

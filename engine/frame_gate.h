@@ -5,7 +5,7 @@
 // from the moment it opened, so a late frame is never made up by bunching frames together.
 bool FrameGate(Uint32 intervalMs);
 
-// Sleeps while the gate is still more than a couple of milliseconds from opening, so that the
+// Sleeps while the gate is still more than a millisecond from opening, so that the
 // loop's spinning on FrameGate costs a sliver of a core instead of all of it. It never opens the
 // gate itself: FrameGate alone decides when a frame begins.
 void RestBeforeFrameGate(Uint32 intervalMs);
