@@ -130,8 +130,8 @@ void PrintLevelTable(const Library& library, const Measurements& m, int runs) {
     const std::vector<Record>& runsOf = m.levels.at(level);
     bool kept = true;
     for (const Record& run : runsOf) kept = kept && run.values.at("stats") == "kept";
-    std::cout << std::left << std::setw(13) << level << std::right << std::setw(7) << MedianOf(runsOf, "frames")
-              << std::setw(8) << (kept ? "kept" : "CHANGED") << std::fixed << std::setprecision(0);
+    std::cout << std::left << std::setw(13) << level << std::right << std::fixed << std::setprecision(0)
+              << std::setw(7) << MedianOf(runsOf, "frames") << std::setw(8) << (kept ? "kept" : "CHANGED");
     for (const char* part : {"events", "logic", "render", "flip", "frame"}) {
       std::cout << std::setw(9) << MedianOf(runsOf, std::string(part) + "_med") << std::setw(7)
                 << MedianOf(runsOf, std::string(part) + "_p99");
@@ -165,7 +165,7 @@ void PrintSideBySide(const Library libraries[2], const Measurements m[2]) {
 void PrintGameTable(const Library libraries[2], const Measurements m[2], int runs) {
   std::cout << "\nThe real game on the dummy drivers, windowed at 32 bpp, 10 s each, median of " << runs
             << " runs\n" << std::left << std::setw(14) << "phase, wait";
-  for (int i = 0; i < 2; ++i) std::cout << std::setw(38) << (libraries[i].name + ": core %, interval ms, late/frames");
+  for (int i = 0; i < 2; ++i) std::cout << std::setw(38) << (libraries[i].name + ": core %, interval ms, late/frames ");
   std::cout << "\n";
   for (const char* subject : {"title sleep", "title busy", "level sleep", "level busy"}) {
     std::cout << std::left << std::setw(14) << subject << std::right << std::fixed;

@@ -39,7 +39,7 @@ bool FrameGate(Uint32 intervalMs) {
 }
 
 // The loop used to spin on the gate for the whole of every frame's idle time, which kept a core
-// busy on every screen, the title included. Sleeping until the last couple of milliseconds keeps
+// busy on every screen, the title included. Sleeping until the last millisecond or so keeps
 // the frame starts where the gate puts them while the game asks for a small share of a core.
 void RestBeforeFrameGate(Uint32 intervalMs) {
   if (!gateStarted) return;
