@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <vector>
 
 #include "engine/engine.h"
 #include "engine/font.h"
@@ -89,6 +90,32 @@ TEST_F(ResourcesTest, FontsDrawTextAndIgnoreEmptyStrings) {
   font.Free();
   Font missing;
   EXPECT_FALSE(missing.Load("gfx/Fonts/none.ttf", 10));
+}
+
+// Outlined text draws its ring in its own quicker way; it must look as the ring drawn as plain text.
+TEST_F(ResourcesTest, OutlinedTextIsItsRingDrawnAllAroundUnderTheText) {
+  Font font;
+  ASSERT_TRUE(font.Load("gfx/Fonts/Stat font.ttf", 18));
+  const SDL_Color fill = {255, 230, 0, 0}, ring = {0, 0, 160, 0};
+  const Uint32 grey = SDL_MapRGB(screen->format, 90, 90, 90);
+  SDL_FillRect(screen, nullptr, grey);
+  font.DrawOutlined("Lives x3", -3, 20, fill, ring);
+  std::vector<Uint8> outlined(static_cast<const Uint8*>(screen->pixels),
+                              static_cast<const Uint8*>(screen->pixels) + screen->pitch * screen->h);
+  SDL_FillRect(screen, nullptr, grey);
+  for (int dy = -1; dy <= 1; ++dy) {
+    for (int dx = -1; dx <= 1; ++dx) {
+      if (dx || dy) font.Draw("Lives x3", Sint16(-3 + dx), Sint16(20 + dy), ring.r, ring.g, ring.b);
+    }
+  }
+  font.Draw("Lives x3", -3, 20, fill.r, fill.g, fill.b);
+  EXPECT_EQ(std::memcmp(outlined.data(), screen->pixels, outlined.size()), 0);
+  int drawn = 0;
+  for (int y = 10; y < 50; ++y) {
+    for (int x = 0; x < 150; ++x) drawn += CheckedScreenPixel(x, y) != grey;
+  }
+  EXPECT_GT(drawn, 100);
+  font.Free();
 }
 
 TEST_F(ResourcesTest, FileNamesDifferingOnlyInCaseAreOneFile) {
