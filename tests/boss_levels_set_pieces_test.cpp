@@ -1,7 +1,8 @@
 // The set pieces of the Robot City and Round World levels that a route passes too quickly to
 // prove: the Overlord's floor ends before the flag, so a chase can always be escaped; the final
-// Baron cannot leave his arena, so his level can always be finished; and every guard and soldier
-// stands on its floor and patrols instead of turning on the spot.
+// Baron cannot leave his arena, so his level can always be finished; every guard and soldier
+// stands on its floor and patrols instead of turning on the spot; and each hidden reward is found
+// by a curious player, missed by a hurried one, and left again.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,6 +10,7 @@
 
 #include "enemies/robot_city.h"
 #include "enemies/round_world.h"
+#include "engine/progress.h"
 #include "entities/flag.h"
 #include "entities/player.h"
 #include "entities/registry.h"
@@ -19,7 +21,9 @@
 
 namespace {
 const int kTile = 32;
+const int kRobotCity1 = 6;
 const int kRobotCity2 = 7;
+const int kRoundWorld1 = 8;
 const int kRoundWorld2 = 9;
 
 template <typename T>
@@ -43,6 +47,30 @@ void StandHero(Player& hero, int x, int floorTop) {
 }
 
 bool Solid(int col, int row) { return IsSolidAt(col * kTile, row * kTile); }
+
+// Stretches of a plan: walking right, walking left, standing, and walking right while jumping.
+HeldKeys Walk(int frames) {
+  HeldKeys held;
+  held.keys.right = true;
+  held.frames = frames;
+  return held;
+}
+HeldKeys Back(int frames) {
+  HeldKeys held;
+  held.keys.left = true;
+  held.frames = frames;
+  return held;
+}
+HeldKeys Wait(int frames) {
+  HeldKeys held;
+  held.frames = frames;
+  return held;
+}
+HeldKeys Hop(int frames) {
+  HeldKeys held = Walk(frames);
+  held.keys.up = true;
+  return held;
+}
 }  // namespace
 
 TEST(BossLevelSetPieces, OverlordStopsWhereItsFloorEndsBeforeTheFlag) {
@@ -116,4 +144,94 @@ int MostTurnsOfAnyWalker(int story) { return MostTurnsOfAny(story, 60, WalkerDir
 TEST(BossLevelSetPieces, EveryGuardAndSoldierPatrolsInsteadOfTurningOnTheSpot) {
   const int kFewTurns = 6;
   for (int story = 6; story <= 9; ++story) EXPECT_LE(MostTurnsOfAnyWalker(story), kFewTurns) << "story " << story;
+}
+
+namespace {
+// A running hero skips a narrow hole in the street and lands in the ditch further on, beside the
+// cellar's coins but facing away from them; one who stops over the hole drops in at its other end,
+// takes them and climbs out through the ditch.
+void ExpectCellarFoundByStopping(int story, int beforeTheHole, int streetRow, int ditchEnd, int coins) {
+  const PlanOutcome hurried = PlayPlan(story, beforeTheHole, streetRow, {Walk(150)});
+  const PlanOutcome curious = PlayPlan(story, beforeTheHole, streetRow, {Walk(28), Wait(40), Hop(200)});
+  EXPECT_EQ(streetRow + 3, curious.deepestFloorRow) << "the hero never got into the cellar";
+  EXPECT_GE(curious.money, hurried.money + coins);
+  EXPECT_LE(curious.lastFloorRow, streetRow) << "still in the cellar at column " << curious.lastColumn;
+  EXPECT_GT(curious.lastColumn, ditchEnd);
+}
+}  // namespace
+
+TEST(BossLevelSetPieces, RobotCityCellarsAreFoundByStoppingAndLeftThroughTheirDitches) {
+  ExpectCellarFoundByStopping(kRobotCity1, 267, 16, 283, 7);
+  ExpectCellarFoundByStopping(kRobotCity2, 229, 20, 245, 8);
+}
+
+namespace {
+// The spring before a cliff throws a hurried hero onto its top; one who steers left at the top of
+// the flight lands on the stash high to the left, and walks along it.
+void ExpectStashOverTheSpringWantsASteer(int story, int beforeTheSpring, int cliffRow, int stashRow, int coins) {
+  const int kStreetRow = 16;
+  const PlanOutcome hurried = PlayPlan(story, beforeTheSpring, kStreetRow, {Walk(200)});
+  EXPECT_EQ(cliffRow, hurried.lastFloorRow);
+  const PlanOutcome curious =
+      PlayPlan(story, beforeTheSpring, kStreetRow, {Walk(24), Wait(40), Back(30), Wait(80), Back(40)});
+  EXPECT_EQ(stashRow, curious.lastFloorRow);
+  EXPECT_GE(curious.money, coins);
+}
+}  // namespace
+
+// In Robot City the extra life waits on the cliff top, where the hurried hero lands.
+TEST(BossLevelSetPieces, StashesOverTheSpringsWantASteer) {
+  ExpectStashOverTheSpringWantsASteer(kRobotCity1, 484, 4, 3, 7);
+  EXPECT_EQ(kStartingLives + 1, PlayPlan(kRobotCity1, 484, 16, {Walk(200)}).lives);
+  ExpectStashOverTheSpringWantsASteer(kRoundWorld1, 534, 6, 3, 6);
+}
+
+// In the yard a hurried hero walks the girders and drops from one to the next; a careful jump from
+// the side of the fourth lands on the short girder over it, with its stash.
+TEST(BossLevelSetPieces, RobotCityStashOverTheYardWantsAJumpFromItsSide) {
+  const int kFourthGirderRow = 11;
+  const int kStashRow = 8;
+  const int kFourthGirder = 228;
+  const PlanOutcome hurried = PlayPlan(kRobotCity2, kFourthGirder, kFourthGirderRow, {Walk(200)});
+  EXPECT_NE(kStashRow, hurried.lastFloorRow);
+  const PlanOutcome curious =
+      PlayPlan(kRobotCity2, kFourthGirder, kFourthGirderRow, {Hop(14), Walk(30), Wait(40), Walk(24)});
+  EXPECT_EQ(kStashRow, curious.lastFloorRow);
+  EXPECT_GE(curious.money, 4);
+}
+
+// A hurried hero runs over the hill; one who stops over the narrow hole in its top drops into the
+// cave under it, takes its coins, and the spring at its far end throws him back out past the cliff.
+TEST(BossLevelSetPieces, RoundWorldCaveUnderTheHillIsFoundByStoppingAndLeftByItsSpring) {
+  const int kHillTopRow = 8;
+  const int kCaveRow = 16;
+  const int kBeforeTheHole = 469;
+  const int kCliff = 507;
+  const PlanOutcome hurried = PlayPlan(kRoundWorld1, kBeforeTheHole, kHillTopRow, {Walk(200)});
+  EXPECT_EQ(kHillTopRow, hurried.deepestFloorRow);
+  const PlanOutcome curious = PlayPlan(kRoundWorld1, kBeforeTheHole, kHillTopRow, {Walk(28), Wait(40), Walk(400)});
+  EXPECT_EQ(kCaveRow, curious.deepestFloorRow);
+  EXPECT_GE(curious.money, hurried.money + 15);
+  EXPECT_GT(curious.lastColumn, kCliff) << "still under the hill";
+  EXPECT_EQ(0, curious.deaths);
+}
+
+// The last level's two stashes: a rock high over the mesa, for a full jump from beside it, and a
+// hollow under the lake's far bank, for a dive; the hero swims out of the hollow and up the bank.
+TEST(BossLevelSetPieces, RoundWorldLastStashesWantAFullJumpAndADive) {
+  const int kMesaRow = 6;
+  const int kRockRow = 2;
+  const int kBesideTheRock = 513;
+  EXPECT_EQ(kMesaRow, PlayPlan(kRoundWorld2, kBesideTheRock, kMesaRow, {Walk(90)}).lastFloorRow);
+  const PlanOutcome jumper = PlayPlan(kRoundWorld2, kBesideTheRock, kMesaRow, {Hop(24), Walk(30), Wait(60)});
+  EXPECT_EQ(kRockRow, jumper.lastFloorRow);
+  EXPECT_GE(jumper.money, 5);
+
+  const int kLakeBedRow = 19;
+  const int kBankRow = 16;
+  const int kBank = 555;
+  const PlanOutcome diver = PlayPlan(kRoundWorld2, 546, kLakeBedRow, {Walk(150), Back(70), Hop(150)});
+  EXPECT_GE(diver.money, 5);
+  EXPECT_LE(diver.lastFloorRow, kBankRow) << "still in the lake at column " << diver.lastColumn;
+  EXPECT_GT(diver.lastColumn, kBank);
 }

@@ -3,6 +3,8 @@
 //   TUMBO_ROUTE_STORY=0 TUMBO_ROUTE_OUT=/tmp/TumboWorld1.route tumbo_tests
 //     --gtest_also_run_disabled_tests --gtest_filter=Routes.DISABLED_Search
 // TUMBO_ROUTE_FROM=<route file> starts from that route's keys instead of Right alone.
+// TUMBO_ROUTE_AVOID=c0:c1:r0:r1[,...] keeps the hero out of those boxes of cells (columns c0 to
+// c1, rows r0 to r1), so the search takes the other way where a level offers two.
 // Each candidate continues a paused game in a forked child, so the level is not replayed from the
 // start for every try.
 #include <gtest/gtest.h>
@@ -33,6 +35,7 @@ struct Verdict {
   int completed = 0;
   int frames = 0;
   int furthestX = 0;
+  int furthestLandedX = 0;
   int mishap = 0;
   int lastProgressFrame = 0;
 };
@@ -44,7 +47,9 @@ struct Candidate {
   Route continuation;  // keys from the window's start on, frames relative to it
 };
 
-bool Mishap(const RouteOutcome& outcome) { return outcome.deaths > 0 || outcome.hurts > 0; }
+std::vector<CellBox> avoidBoxes;
+
+bool Mishap(const RouteOutcome& outcome) { return outcome.deaths > 0 || outcome.hurts > 0 || outcome.strayed; }
 
 // Plays on from the run's current frame with the route's keys until the level is done, the hero
 // is hurt or stuck, or the judging horizon is reached.
@@ -57,6 +62,7 @@ Verdict PlayOn(RouteRun& run, const Route& route, int frameOffset, int horizon) 
   verdict.completed = run.Completed();
   verdict.frames = run.frame;
   verdict.furthestX = run.outcome.furthestX;
+  verdict.furthestLandedX = run.outcome.furthestLandedX;
   verdict.mishap = Mishap(run.outcome);
   verdict.lastProgressFrame = run.lastProgressFrame;
   return verdict;
@@ -105,6 +111,9 @@ std::vector<Candidate> Candidates(int windowLength) {
 bool Better(const Verdict& a, const Verdict& b) {
   if (a.completed != b.completed) return a.completed;
   if (a.completed) return a.frames < b.frames;
+  // Where the hero last stood counts first: a long leap that ends in spikes beats a short hop
+  // onto the next platform only on how far it flew.
+  if (a.furthestLandedX != b.furthestLandedX) return a.furthestLandedX > b.furthestLandedX;
   if (a.furthestX != b.furthestX) return a.furthestX > b.furthestX;
   return !a.mishap && b.mishap;
 }
@@ -123,6 +132,7 @@ void Splice(Route& route, int windowStart, const Route& continuation) {
 
 Verdict Judge(const Route& route) {
   RouteRun run;
+  run.avoid = avoidBoxes;
   run.Start(route.story);
   const Verdict verdict = PlayOn(run, route, 0, kFrameLimit);
   run.Finish();
@@ -137,6 +147,7 @@ struct Choice {
 // Plays the route up to the window's start once, then tries every candidate from there.
 Choice BestContinuation(const Route& route, int windowStart, int failedAt) {
   RouteRun run;
+  run.avoid = avoidBoxes;
   run.Start(route.story);
   while (run.frame < windowStart) run.Frame(KeysAt(route, run.frame), false);
   Choice best;
@@ -160,6 +171,11 @@ void WriteRouteFile(const std::string& path, const Route& route) {
        << "\" that the route search found over the real game code;\n"
           "# the route test replays it and compares the statistics at the flag. Frames count\n"
           "# from the start of the play screen, the 200 frames of the title card included.\n";
+  for (const CellBox& box : avoidBoxes) {
+    file << "# Recorded with TUMBO_ROUTE_AVOID " << box.firstColumn << ":" << box.lastColumn << ":" << box.topRow
+         << ":" << box.bottomRow << ", to take the other way past columns " << box.firstColumn << " to "
+         << box.lastColumn << ".\n";
+  }
   WriteRoute(file, route);
 }
 }  // namespace
@@ -176,6 +192,9 @@ TEST(Routes, DISABLED_Search) {
     route.hasExpected = false;
   }
   route.story = std::atoi(story);
+  if (const char* avoid = std::getenv("TUMBO_ROUTE_AVOID")) {
+    ASSERT_TRUE(ParseCellBoxes(avoid, avoidBoxes)) << "TUMBO_ROUTE_AVOID wants c0:c1:r0:r1[,...]";
+  }
   if (route.steps.empty()) {
     RouteKeys right;
     right.right = true;
@@ -192,13 +211,17 @@ TEST(Routes, DISABLED_Search) {
     std::cout << "stuck near frame " << failedAt << " at x " << current.furthestX << "; best try: "
               << (chosen.jumpHold ? "jump " + std::to_string(chosen.jumpHold) : "wait " + std::to_string(chosen.wait))
               << " at frame " << windowStart + chosen.offset << " reaches x " << best.verdict.furthestX << std::endl;
-    if (!best.verdict.completed && best.verdict.furthestX <= current.furthestX) {
+    if (!Better(best.verdict, current)) {
       window += kWindowStep;
       continue;
     }
     Splice(route, windowStart, chosen.continuation);
     window = kWindowStep;
     current = Judge(route);
+  }
+  // Kept even when it fails, so the way it found can be watched or continued by hand.
+  if (!current.completed) {
+    if (const char* out = std::getenv("TUMBO_ROUTE_OUT")) WriteRouteFile(out, route);
   }
   ASSERT_TRUE(current.completed) << "no way found past x " << current.furthestX;
 

@@ -1,11 +1,23 @@
 #include <gtest/gtest.h>
 
+#include <boost/filesystem.hpp>
+
 #include <algorithm>
 #include <cstdlib>
 #include <iostream>
 #include <sstream>
 
+#include "app/startup_loading.h"
+#include "engine/progress.h"
+#include "entities/game_object.h"
+#include "entities/items.h"
+#include "entities/registry.h"
+#include "level/level_reader.h"
+#include "screens/level_screen.h"
+#include "screens/shop_items.h"
+#include "support/headless.h"
 #include "support/route_player.h"
+#include "world/world.h"
 
 namespace {
 std::string RoutePath(const std::string& level) {
@@ -14,8 +26,10 @@ std::string RoutePath(const std::string& level) {
 
 // To see where a route goes wrong: TUMBO_ROUTE_TRACE=<n> prints the hero's position every n
 // frames, TUMBO_ROUTE_SHOTS=<n> saves the screen every n frames as /tmp/route-<frame>.bmp.
+// TUMBO_ROUTE_LEFTOVERS=1 lists the items the route leaves in the level.
 RouteOptions TraceOptions() {
   RouteOptions options;
+  if (std::getenv("TUMBO_ROUTE_LEFTOVERS")) options.leftovers = &std::cout;
   if (const char* every = std::getenv("TUMBO_ROUTE_TRACE")) {
     options.traceEvery = std::atoi(every);
     options.trace = &std::cout;
@@ -28,36 +42,171 @@ RouteOptions TraceOptions() {
   return options;
 }
 
-void ExpectRouteFinishes(const std::string& level) {
+// The recorded route of that name; a file that cannot be read fails the test and leaves it empty.
+Route RecordedRouteOf(const std::string& name) {
   Route route;
   std::string error;
-  ASSERT_TRUE(ReadRoute(RoutePath(level), route, error)) << error;
-  ASSERT_TRUE(route.hasExpected) << "the route stores no expected statistics";
+  EXPECT_TRUE(ReadRoute(RoutePath(name), route, error)) << name << ": " << error;
+  return route;
+}
+
+RouteOutcome ExpectRouteFinishes(const std::string& level) {
+  const Route route = RecordedRouteOf(level);
+  EXPECT_TRUE(route.hasExpected) << "the route stores no expected statistics";
   const RouteOutcome outcome = PlayRoute(route, TraceOptions());
   EXPECT_TRUE(outcome.completed) << "the flag was not reached; the hero got to x " << outcome.furthestX;
   EXPECT_EQ(DescribeStats(route.expected), DescribeStats(outcome.stats));
+  return outcome;
+}
+
+// What a first-time player needs from a level, measured on a flawless run: a level worth the
+// trip but short enough to try again, a checkpoint never far behind, and no checkpoint he can
+// pass without touching it, since a death sends him back to the rightmost one he touched.
+const int kShortestLevelSeconds = 60;
+const int kLongestLevelSeconds = 100;
+const int kLongestStretchSeconds = 25;
+// The level climbs and drops: the highest and lowest floors on its way lie this many rows apart.
+const int kLeastClimbRows = 12;
+
+enum RouteKind { kMainRoute, kUpperRoute };
+
+double Seconds(int frames) { return frames * kRouteFrameMs / 1000.0; }
+
+void ExpectFairLevel(const std::string& routeName, RouteKind kind) {
+  const RouteOutcome outcome = ExpectRouteFinishes(routeName);
+  int lastFrame = LevelScreen::kTitleCardFrames;
+  for (const CheckpointTouch& checkpoint : outcome.checkpoints) {
+    EXPECT_GE(checkpoint.frame, 0) << "the checkpoint in column " << checkpoint.column << " was passed by";
+    if (checkpoint.frame < 0) continue;
+    EXPECT_GT(checkpoint.frame, lastFrame) << "the checkpoint in column " << checkpoint.column << " came too early";
+    EXPECT_LE(Seconds(checkpoint.frame - lastFrame), kLongestStretchSeconds)
+        << "before the checkpoint in column " << checkpoint.column;
+    lastFrame = std::max(lastFrame, checkpoint.frame);
+  }
+  EXPECT_LE(Seconds(outcome.stats.frames - lastFrame), kLongestStretchSeconds) << "from the last checkpoint on";
+  const double played = Seconds(outcome.stats.frames - LevelScreen::kTitleCardFrames);
+  EXPECT_GE(played, kShortestLevelSeconds);
+  EXPECT_LE(played, kLongestLevelSeconds);
+  if (kind != kMainRoute) return;
+  EXPECT_GE(outcome.lowestFloorRow - outcome.highestFloorRow, kLeastClimbRows);
+  EXPECT_GT(outcome.stats.lives, kStartingLives) << "no extra life on the way";
 }
 }  // namespace
 
-TEST(Routes, TumboWorld1) { ExpectRouteFinishes("TumboWorld1"); }
+namespace {
+const char kUpperSuffix[] = "-upper";
 
-TEST(Routes, TumboWorld2) { ExpectRouteFinishes("TumboWorld2"); }
+std::string SourcePath(const std::string& inside) { return std::string(TUMBO_SOURCE_DIR) + "/" + inside; }
 
-TEST(Routes, Blorp1) { ExpectRouteFinishes("Blorp1"); }
+// The names of the files in a source folder that end in the extension, without it, sorted.
+std::vector<std::string> FileStems(const std::string& folder, const std::string& extension) {
+  std::vector<std::string> stems;
+  boost::system::error_code error;
+  for (boost::filesystem::directory_iterator it(SourcePath(folder), error), end; !error && it != end; ++it) {
+    if (it->path().extension() == extension) stems.push_back(it->path().stem().string());
+  }
+  std::sort(stems.begin(), stems.end());
+  return stems;
+}
 
-TEST(Routes, Blorp2) { ExpectRouteFinishes("Blorp2"); }
+bool IsUpperRoute(const std::string& name) {
+  const std::string suffix = kUpperSuffix;
+  return name.size() > suffix.size() && name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0;
+}
 
-TEST(Routes, SpacePirate1) { ExpectRouteFinishes("SpacePirate1"); }
+std::string LevelOfRoute(const std::string& name) {
+  return IsUpperRoute(name) ? name.substr(0, name.size() - std::string(kUpperSuffix).size()) : name;
+}
 
-TEST(Routes, SpacePirate2) { ExpectRouteFinishes("SpacePirate2"); }
+// Every recorded route is held to the same checks, so a route added for a level is tested as soon
+// as its file exists.
+class RecordedRoute : public ::testing::TestWithParam<std::string> {};
 
-TEST(Routes, RobotCity1) { ExpectRouteFinishes("RobotCity1"); }
+std::string TestNameOfRoute(const ::testing::TestParamInfo<std::string>& info) {
+  return LevelOfRoute(info.param) + (IsUpperRoute(info.param) ? "Upper" : "");
+}
+}  // namespace
 
-TEST(Routes, RobotCity2) { ExpectRouteFinishes("RobotCity2"); }
+TEST_P(RecordedRoute, IsFairToAFirstTimePlayer) {
+  ExpectFairLevel(GetParam(), IsUpperRoute(GetParam()) ? kUpperRoute : kMainRoute);
+}
 
-TEST(Routes, RoundWorld1) { ExpectRouteFinishes("RoundWorld1"); }
+INSTANTIATE_TEST_SUITE_P(Routes, RecordedRoute, ::testing::ValuesIn(FileStems("data/routes", ".route")),
+                         TestNameOfRoute);
 
-TEST(Routes, RoundWorld2) { ExpectRouteFinishes("RoundWorld2"); }
+namespace {
+// Money for the shop: what a player who plays every level once brings to it. He takes most of
+// the money on each level's main way, this share of it, and the stashes and other ways make up
+// the rest.
+const double kMainWayShareTaken = 0.8;
+// Every level pays for a visit to the shop by itself.
+const int kLeastLevelMoney = 100;
+
+int PriceOfCheapest(const std::vector<int>& prices, size_t rank) {
+  return rank < prices.size() ? prices[rank] : 0;
+}
+
+// The second look and the two cheapest hats, bought cheapest first: each purchase needs more money
+// than its price, so the last needs one more than what is left to pay.
+int MoneyForTheLookAndTwoHats() {
+  CreateShopItems();
+  std::vector<int> hats;
+  std::vector<int> looks;
+  for (ShopItem* item : shopItems) {
+    if (item->price == 0) continue;  // the articles every player has from the start
+    if (dynamic_cast<HatItem*>(item)) hats.push_back(item->price);
+    if (dynamic_cast<CostumeItem*>(item)) looks.push_back(item->price);
+  }
+  DeleteShopItems();
+  std::sort(hats.begin(), hats.end());
+  std::sort(looks.begin(), looks.end());
+  EXPECT_GE(hats.size(), 2u);
+  EXPECT_GE(looks.size(), 1u);
+  return PriceOfCheapest(looks, 0) + PriceOfCheapest(hats, 0) + PriceOfCheapest(hats, 1) + 1;
+}
+
+int MoneyInLevel(const std::string& level) {
+  EXPECT_TRUE(LoadWorld("Levels/" + level + ".level")) << level;
+  const int coins = static_cast<int>(std::count_if(entityList.begin(), entityList.end(), [](GameObject* object) {
+    return object->typeName == Money::kTypeName;
+  }));
+  ClearEntities();
+  FreeWorld();
+  return coins;
+}
+}  // namespace
+
+// The levels as the story plays them: each map has a main route that names its story level (the
+// route tests above then hold it to the climb, the checkpoints, the extra life and the length),
+// every route belongs to a map, and the money in the levels buys what the shop promises.
+TEST(LevelSources, EveryLevelHasItsRouteAndRoutesBelongToLevels) {
+  StartHeadless();
+  EnterGameDir();
+  ASSERT_TRUE(InitStoryAndSave());
+  const std::vector<std::string> maps = FileStems("data", ".map");
+  ASSERT_EQ(static_cast<size_t>(kStoryLevelCount), maps.size());
+  for (const std::string& level : maps) {
+    const Route route = RecordedRouteOf(level);
+    EXPECT_EQ("Levels/" + level + ".level", storyLevelFiles[route.story]) << "the route of " << level;
+  }
+  for (const std::string& name : FileStems("data/routes", ".route")) {
+    EXPECT_TRUE(std::count(maps.begin(), maps.end(), LevelOfRoute(name))) << name << " names no level";
+  }
+}
+
+TEST(LevelSources, MoneyBuysTheSecondLookAndTwoHats) {
+  StartHeadless();
+  EnterGameDir();
+  double brought = 0;
+  for (const std::string& level : FileStems("data", ".map")) {
+    const Route route = RecordedRouteOf(level);
+    const int inLevel = MoneyInLevel(level);
+    EXPECT_GE(inLevel, kLeastLevelMoney) << level;
+    const int onMainWay = route.expected.levelMoney;
+    brought += kMainWayShareTaken * onMainWay + (inLevel - onMainWay);
+  }
+  EXPECT_GE(brought, MoneyForTheLookAndTwoHats());
+}
 
 TEST(RouteFiles, ReadKeysFromEachListedFrameOn) {
   std::istringstream text(

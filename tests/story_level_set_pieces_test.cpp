@@ -1,6 +1,6 @@
 // The set pieces of the Tumbo World levels that a route may skip: each level's UFRO shell has to
-// reach the walkers below it and end in the spikes, not slide back at the hero, and each level's
-// extra life has to be within reach of a spring ride, though not on the way a hurried player takes.
+// reach the walkers below it and end in the spikes, not slide back at the hero, and the hidden
+// rewards have to be found by a curious player, missed by a hurried one, and left again.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,10 +8,12 @@
 
 #include "enemies/tumbo_world.h"
 #include "entities/player.h"
+#include "entities/player_tuning.h"
 #include "entities/registry.h"
 #include "support/level_watch.h"
 #include "support/route_player.h"
 #include "world/camera.h"
+#include "world/tiles.h"
 #include "world/world.h"
 
 namespace {
@@ -33,7 +35,7 @@ struct ShellResult {
   int killed = 0;
   int walkersLeft = 0;
   bool heroHurt = false;
-  bool shellInPit = false;  // resting on the level's bottom row, under the spikes
+  bool shellInPit = false;  // lying in the spikes at the bottom of a pit
 };
 
 // Drops the hero onto the saucer just left of its centre, so the landed shell is kicked to the
@@ -59,35 +61,35 @@ ShellResult StompAndKick(int story, int saucerColumn) {
     }
   }
   result.heroHurt = run.outcome.hurts > 0 || run.outcome.deaths > 0;
-  result.shellInPit = saucer->y + saucer->h >= (world.height - 1) * kTile;
+  const Tile* under = GetTile((saucer->x + saucer->w / 2) / kTile, (saucer->y + saucer->h / 2) / kTile);
+  result.shellInPit = dynamic_cast<const SpikesTile*>(under) || saucer->y + saucer->h >= (world.height - 1) * kTile;
   run.Finish();
   return result;
 }
 
-// After the title card, puts the hero on the ground a few cells left of a spring.
-void StandBeforeSpring(RouteRun& run, int story, int springColumn) {
+// After the title card, puts the hero on the floor whose top is the given row.
+void StandOn(RouteRun& run, int story, int column, int floorRow) {
   PlayTitleCard(run, story);
   Player& hero = run.Hero();
-  const int groundTop = 17 * kTile;
-  hero.x = (springColumn - 4) * kTile;
-  hero.y = groundTop - hero.h - 1;
+  hero.x = column * kTile;
+  hero.y = floorRow * kTile - hero.h - 1;
   SetCamera(hero.x - 304, hero.y - 224);
 }
 
-// Walks into the spring; from the launch on, the hero holds Right only in the frames the plan says.
-bool SpringRideFindsExtraLife(int story, int springColumn, bool (*holdRight)(int framesSinceLaunch)) {
-  RouteRun run;
-  StandBeforeSpring(run, story, springColumn);
-  const Player& hero = run.Hero();
+// Launches the hero up from where he stands, by walking into the spring a few cells on or with a
+// jetpack; from the launch on he holds Right only in the frames the plan says.
+bool LaunchFindsExtraLife(RouteRun& run, bool jetpack, bool (*holdRight)(int framesSinceLaunch)) {
+  Player& hero = run.Hero();
+  if (jetpack) hero.SetEffect(kJetpackEffect);
   const int livesBefore = hero.lifeCount;
-  RouteKeys right;
-  right.right = true;
   int launchedAt = -1;
   const int kRideFrames = 400;
   for (int i = 0; i < kRideFrames && hero.lifeCount == livesBefore; ++i) {
     if (launchedAt < 0 && hero.airborne && hero.vy > 20) launchedAt = i;
-    const bool hold = launchedAt < 0 || holdRight(i - launchedAt);
-    run.Frame(hold ? right : RouteKeys(), false);
+    RouteKeys keys;
+    keys.right = launchedAt < 0 ? !jetpack : holdRight(i - launchedAt);
+    keys.space = jetpack && launchedAt < 0;
+    run.Frame(keys, false);
   }
   const bool found = hero.lifeCount > livesBefore;
   run.Finish();
@@ -97,38 +99,96 @@ bool SpringRideFindsExtraLife(int story, int springColumn, bool (*holdRight)(int
 int planFrames = 0;
 bool AlwaysRight(int) { return true; }
 bool RightForPlanFramesOnly(int since) { return since < planFrames; }
-
-bool SomePlanFindsExtraLife(int story, int springColumn, bool (*holdRight)(int), int longestPlan) {
-  for (planFrames = 0; planFrames <= longestPlan; planFrames += 4) {
-    if (SpringRideFindsExtraLife(story, springColumn, holdRight)) return true;
-  }
-  return false;
-}
 }  // namespace
 
-TEST(StoryLevelSetPieces, FirstLevelShellClearsTheThreeWalkersBelowIt) {
-  const ShellResult result = StompAndKick(0, 200);
+TEST(StoryLevelSetPieces, FirstLevelShellClearsTheWalkersBelowIt) {
+  const ShellResult result = StompAndKick(0, 464);
+  EXPECT_EQ(1 + 2, result.killed);
+  EXPECT_EQ(0, result.walkersLeft);
+  EXPECT_FALSE(result.heroHurt);
+  EXPECT_TRUE(result.shellInPit);
+}
+
+TEST(StoryLevelSetPieces, SecondLevelShellClearsTheThreeWalkersBelowIt) {
+  const ShellResult result = StompAndKick(1, 223);
   EXPECT_EQ(1 + 3, result.killed);
   EXPECT_EQ(0, result.walkersLeft);
   EXPECT_FALSE(result.heroHurt);
   EXPECT_TRUE(result.shellInPit);
 }
 
-TEST(StoryLevelSetPieces, SecondLevelShellClearsTheRowOfFourWalkers) {
-  const ShellResult result = StompAndKick(1, 97);
-  EXPECT_EQ(1 + 4, result.killed);
-  EXPECT_EQ(0, result.walkersLeft);
-  EXPECT_FALSE(result.heroHurt);
-  EXPECT_TRUE(result.shellInPit);
+namespace {
+struct CellarVisit {
+  int deepestFloorRow = 0;  // under the stretch from the hole to the cellar's way out
+  int lastFloorRow = 0;
+  int lastColumn = 0;
+  int money = 0;
+};
+
+// Walks the hero at a hole in the ground from a few cells before it; once he is over it he lets
+// go of the keys for a while, if told to, and then holds Right and Up to find his way out.
+CellarVisit WalkOverHole(int story, int holeColumn, int exitColumn, int floorRow, int stopFrames) {
+  RouteRun run;
+  PlayTitleCard(run, story);
+  Player& hero = run.Hero();
+  hero.x = (holeColumn - 3) * kTile;
+  hero.y = floorRow * kTile - hero.h - 1;
+  SetCamera(hero.x - 304, hero.y - 224);
+  RouteKeys walk;
+  walk.right = true;
+  RouteKeys climb = walk;
+  climb.up = true;
+  CellarVisit visit;
+  visit.deepestFloorRow = floorRow;
+  const int kWalkFrames = 500;
+  const bool curious = stopFrames > 0;
+  for (int i = 0; i < kWalkFrames; ++i) {
+    const bool stopped = hero.x >= holeColumn * kTile && stopFrames-- > 0;
+    run.Frame(stopped ? RouteKeys() : curious && stopFrames < 0 ? climb : walk, false);
+    if (!hero.airborne && hero.x < exitColumn * kTile) {
+      visit.deepestFloorRow = std::max(visit.deepestFloorRow, (hero.y + hero.h + 1) / kTile);
+    }
+  }
+  visit.lastFloorRow = (hero.y + hero.h + 1) / kTile;
+  visit.lastColumn = hero.x / kTile;
+  visit.money = hero.levelMoney;
+  run.Finish();
+  return visit;
+}
+}  // namespace
+
+// Ground with a hole two cells wide over a cellar of coins: a running hero skips over it, one
+// who stops drops in, and the cellar lets him out again through a ditch further on.
+TEST(StoryLevelSetPieces, FirstLevelCellarIsFoundByStoppingAndLeftThroughItsDitch) {
+  const int kHoleColumn = 584;
+  const int kDitchColumn = 598;
+  const int kFloorRow = 16;
+  const CellarVisit hurried = WalkOverHole(0, kHoleColumn, kDitchColumn, kFloorRow, 0);
+  EXPECT_EQ(kFloorRow, hurried.deepestFloorRow);
+  const CellarVisit curious = WalkOverHole(0, kHoleColumn, kDitchColumn, kFloorRow, 40);
+  EXPECT_GT(curious.deepestFloorRow, kFloorRow);
+  EXPECT_GT(curious.money, hurried.money + 5);
+  EXPECT_LE(curious.lastFloorRow, kFloorRow) << "still below the ground at column " << curious.lastColumn;
+  EXPECT_GT(curious.lastColumn, kDitchColumn + 4);
 }
 
-TEST(StoryLevelSetPieces, FirstLevelExtraLifeIsUpTheSpringForAPlayerWhoStopsSteering) {
-  EXPECT_FALSE(SpringRideFindsExtraLife(0, 117, AlwaysRight));
-  EXPECT_TRUE(SomePlanFindsExtraLife(0, 117, RightForPlanFramesOnly, 60));
-}
-
-TEST(StoryLevelSetPieces, SecondLevelExtraLifeLedgeIsWithinASpringRide) {
-  EXPECT_TRUE(SpringRideFindsExtraLife(1, 197, AlwaysRight));
+// The spring at the foot of the cliff throws a hurried hero onto its top, past the ledge high
+// above; the jetpack, steered, reaches the extra life on it.
+TEST(StoryLevelSetPieces, SecondLevelExtraLifeOverTheCliffWantsTheJetpack) {
+  const int kSpringColumn = 383;
+  const int kGroundRow = 16;
+  const int kCliffTopRow = 6;
+  const int kUnderTheLedge = 395;
+  RouteRun springRide;
+  StandOn(springRide, 1, kSpringColumn - 4, kGroundRow);
+  EXPECT_FALSE(LaunchFindsExtraLife(springRide, false, AlwaysRight));
+  bool found = false;
+  for (planFrames = 0; planFrames <= 80 && !found; planFrames += 4) {
+    RouteRun jetpackRide;
+    StandOn(jetpackRide, 1, kUnderTheLedge, kCliffTopRow);
+    found = LaunchFindsExtraLife(jetpackRide, true, RightForPlanFramesOnly);
+  }
+  EXPECT_TRUE(found);
 }
 
 namespace {

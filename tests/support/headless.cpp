@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 #include "engine/engine.h"
 
@@ -29,9 +30,24 @@ void StartHeadless(int depth) {
   if (!TTF_WasInit()) TTF_Init();
 }
 
+// Every game folder a test made, taken away when the test program ends: tests may still be
+// standing in the last one, and one folder per test would otherwise pile up in /tmp.
+static std::vector<fs::path>& MadeGameDirs() {
+  static std::vector<fs::path> made;
+  return made;
+}
+
+static void RemoveMadeGameDirs() {
+  boost::system::error_code ignored;
+  fs::current_path(fs::temp_directory_path(), ignored);
+  for (const fs::path& folder : MadeGameDirs()) fs::remove_all(folder, ignored);
+}
+
 std::string EnterGameDir() {
   const fs::path game(TUMBO_GAME_DIR);
   const fs::path folder = fs::temp_directory_path() / fs::unique_path("tumbo-test-%%%%-%%%%-%%%%");
+  if (MadeGameDirs().empty()) std::atexit(RemoveMadeGameDirs);
+  MadeGameDirs().push_back(folder);
   fs::create_directories(folder / "Levels" / "Custom");
   for (const char* data : {"gfx", "sfx", "music"}) {
     if (fs::exists(game / data)) fs::create_directory_symlink(game / data, folder / data);

@@ -10,16 +10,18 @@
 
 #include "app/startup_loading.h"
 #include "engine/progress.h"
+#include "entities/item.h"
 #include "entities/level_timer.h"
+#include "entities/registry.h"
 #include "screens/play_level.h"
 #include "support/headless.h"
+#include "world/tiles.h"
 #include "world/world.h"
 
 namespace {
 // Every run starts from the same random state, so a route replays the same game.
 const unsigned kRouteSeed = 1;
-// The frame gate lets a frame through every 12 ms at the earliest; the level clock follows it.
-const long long kFrameMs = 12;
+const int kTile = 32;
 
 PlayLevel playScreen;
 long long fakeNow = 0;
@@ -84,10 +86,37 @@ RouteStats ReadStats(int frames) {
   return stats;
 }
 
+std::vector<CheckpointTouch> LevelCheckpoints() {
+  std::vector<CheckpointTouch> found;
+  for (int column = 0; column < world.width; ++column) {
+    for (int row = 0; row < world.height; ++row) {
+      if (!dynamic_cast<CheckpointTile*>(GetTile(column, row))) continue;
+      found.push_back(CheckpointTouch());
+      found.back().column = column;
+      break;
+    }
+  }
+  return found;
+}
+
+bool Overlaps(const Player& hero, const CellBox& box) {
+  return hero.x + hero.w >= box.firstColumn * kTile && hero.x < (box.lastColumn + 1) * kTile &&
+         hero.y + hero.h >= box.topRow * kTile && hero.y < (box.bottomRow + 1) * kTile;
+}
+
+// The items the run left behind, by cell: where a level hides what a hurried player misses.
+void ListLeftovers(std::ostream& out) {
+  for (GameObject* object : entityList) {
+    if (dynamic_cast<Item*>(object) && object->active) {
+      out << "left " << object->typeName << " column " << object->x / kTile << " row " << object->y / kTile << "\n";
+    }
+  }
+}
+
 void TraceLine(std::ostream& out, int frame) {
   const Player& hero = playScreen.player;
   out << "frame " << frame << " x " << hero.x << " y " << hero.y << " vy " << hero.vy << " airborne "
-      << hero.airborne << " health " << hero.health << " lives " << hero.lifeCount << " money "
+      << hero.airborne << " dead " << hero.dead << " w " << hero.w << " h " << hero.h << " health " << hero.health << " lives " << hero.lifeCount << " money "
       << hero.levelMoney << " camera " << world.cameraX << "," << world.cameraY << "\n";
 }
 }  // namespace
@@ -133,6 +162,22 @@ bool ParseRoute(std::istream& in, Route& route, std::string& error) {
   if (!hasStory) {
     error = "the route names no story level";
     return false;
+  }
+  return true;
+}
+
+bool ParseCellBoxes(const std::string& text, std::vector<CellBox>& boxes) {
+  std::istringstream in(text);
+  std::string item;
+  while (std::getline(in, item, ',')) {
+    CellBox box;
+    char a = 0, b = 0, c = 0;
+    std::istringstream fields(item);
+    if (!(fields >> box.firstColumn >> a >> box.lastColumn >> b >> box.topRow >> c >> box.bottomRow) || a != ':' ||
+        b != ':' || c != ':') {
+      return false;
+    }
+    boxes.push_back(box);
   }
   return true;
 }
@@ -198,7 +243,10 @@ void RouteRun::Start(int story, int screenDepth) {
   world.levelComplete = false;
   playScreen.Init();
   outcome = RouteOutcome();
-  outcome.furthestX = playScreen.player.x;
+  outcome.furthestX = outcome.furthestLandedX = playScreen.player.x;
+  outcome.checkpoints = LevelCheckpoints();
+  checkpointsNoted = 0;
+  outcome.highestFloorRow = outcome.lowestFloorRow = (playScreen.player.y + playScreen.player.h + 1) / kTile;
   frame = 0;
   // Nothing moves during the title card; progress is measured from its end.
   lastProgressFrame = LevelScreen::kTitleCardFrames;
@@ -222,7 +270,7 @@ LevelScreen& RouteRun::Screen() const { return playScreen; }
 
 void RouteRun::EndFrame() {
   const Player& hero = playScreen.player;
-  fakeNow += kFrameMs;
+  fakeNow += kRouteFrameMs;
   ++frame;
   if (hero.dead && !wasDead) ++outcome.deaths;
   if (hero.health < healthBefore && !hero.dead) ++outcome.hurts;
@@ -230,8 +278,26 @@ void RouteRun::EndFrame() {
     outcome.furthestX = hero.x;
     lastProgressFrame = frame;
   }
+  if (hero.x > outcome.furthestLandedX && !hero.dead && !hero.airborne) outcome.furthestLandedX = hero.x;
+  NoteCheckpointsAndFloor();
   outcome.completed = world.levelComplete;
   outcome.stats = ReadStats(frame);
+}
+
+void RouteRun::NoteCheckpointsAndFloor() {
+  const Player& hero = playScreen.player;
+  for (; checkpointsNoted < hero.checkpoints.size(); ++checkpointsNoted) {
+    for (CheckpointTouch& checkpoint : outcome.checkpoints) {
+      const bool touched = checkpoint.column == hero.checkpoints[checkpointsNoted].first / kTile;
+      if (touched && checkpoint.frame < 0) checkpoint.frame = frame;
+    }
+  }
+  if (!hero.airborne && !hero.dead) {
+    const int floorRow = (hero.y + hero.h + 1) / kTile;
+    outcome.highestFloorRow = std::min(outcome.highestFloorRow, floorRow);
+    outcome.lowestFloorRow = std::max(outcome.lowestFloorRow, floorRow);
+  }
+  for (const CellBox& box : avoid) outcome.strayed = outcome.strayed || (!hero.dead && Overlaps(hero, box));
 }
 
 bool RouteRun::Completed() const { return world.levelComplete; }
@@ -262,6 +328,7 @@ RouteOutcome PlayRoute(const Route& route, const RouteOptions& options) {
       SDL_SaveBMP(SDL_GetVideoSurface(), (options.shotPrefix + std::to_string(frame) + ".bmp").c_str());
     }
   }
+  if (options.leftovers) ListLeftovers(*options.leftovers);
   const RouteOutcome outcome = run.outcome;
   run.Finish();
   return outcome;

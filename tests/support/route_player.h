@@ -14,6 +14,9 @@
 // Keys: right, left, up (jump), space (jetpack), none. Frame 0 is the first frame after the play
 // screen's Init, so the 200 frames of the title card are counted.
 
+// Level time per frame in milliseconds: the frame gate's step, which a route's level clock follows.
+const int kRouteFrameMs = 12;
+
 struct RouteKeys {
   bool right = false;
   bool left = false;
@@ -47,6 +50,12 @@ void WriteRoute(std::ostream& out, const Route& route);
 bool SameStats(const RouteStats& a, const RouteStats& b);
 std::string DescribeStats(const RouteStats& stats);
 
+// A checkpoint of the level: a column of checkpoint cells, one above the other.
+struct CheckpointTouch {
+  int column = 0;
+  int frame = -1;  // the first frame in which the hero touched it, -1 while he has not
+};
+
 // What became of a run.
 struct RouteOutcome {
   bool completed = false;  // the World's levelComplete was set
@@ -54,7 +63,26 @@ struct RouteOutcome {
   int deaths = 0;          // death falls started
   int hurts = 0;           // health points lost
   int furthestX = 0;       // the hero's greatest x
+  int furthestLandedX = 0; // his greatest x on the ground: a leap that ends in spikes does not count
+  bool strayed = false;    // the hero entered a stretch the run was told to avoid
+  // The level's checkpoints, left to right, with the frames the hero first touched them.
+  std::vector<CheckpointTouch> checkpoints;
+  // Rows of the highest and the lowest floor the hero stood on.
+  int highestFloorRow = 0;
+  int lowestFloorRow = 0;
 };
+
+// A rectangle of cells, edges included, that a run must keep the hero out of: it makes a route
+// search take the other of two ways.
+struct CellBox {
+  int firstColumn = 0;
+  int lastColumn = 0;
+  int topRow = 0;
+  int bottomRow = 0;
+};
+
+// Reads "c0:c1:r0:r1" boxes separated by commas; false on a mistake.
+bool ParseCellBoxes(const std::string& text, std::vector<CellBox>& boxes);
 
 struct RouteOptions {
   int frameLimit = 30000;
@@ -63,6 +91,7 @@ struct RouteOptions {
   std::ostream* trace = nullptr;
   std::vector<int> shotFrames;  // frames whose picture is saved as <shotPrefix><frame>.bmp
   std::string shotPrefix;
+  std::ostream* leftovers = nullptr;  // where the items still in the level at the end are listed
 };
 
 class Player;
@@ -78,6 +107,7 @@ class RouteRun {
   RouteOutcome outcome;
   int frame = 0;              // frames played so far
   int lastProgressFrame = 0;  // the frame in which furthestX last grew
+  std::vector<CellBox> avoid;  // set before Start
 
   RouteRun() = default;
   RouteRun(const RouteRun&) = delete;
@@ -102,6 +132,8 @@ class RouteRun {
   bool started = false;
   bool wasDead = false;  // the hero's state when the frame began
   int healthBefore = 0;
+  size_t checkpointsNoted = 0;  // entries of the hero's checkpoint list already looked at
+  void NoteCheckpointsAndFloor();
 };
 
 // Plays the whole route until the level is complete or the frame limit is reached.

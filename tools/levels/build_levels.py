@@ -12,11 +12,13 @@ A map file, line by line:
     # comment              (also after the fields of any line)
     layer1 <path>   layer2 <path>   layer3 <path>      the three background layers
     tile <char> <code>                                 a tile of the grid (codes of the level format)
-    entity <char> <TypeName> [<extra field> ...]        an object placed in that cell
+    entity <char> <TypeName> [<extra field> ...] [in <tile char>]
+                                                       an object placed in that cell
     section <name>                                     starts a slice of the level
     |<row characters>                                  one row of the current slice
 Slices are joined left to right; each has the same number of rows, and all rows of one slice
-have the same width. A cell holding an entity character is an empty tile.
+have the same width. A cell holding an entity character is an empty tile, or the tile named
+after "in": a coin in a pool sits in water, not in a hole of air that shows the sky.
 """
 import os
 import sys
@@ -65,6 +67,7 @@ class LevelMap:
         self.layers = [None, None, None]
         self.tiles = {}
         self.entities = {}
+        self.settings = {}  # entity character: the tile character its cell holds
         self.sections = []  # (name, first line number, rows)
 
     def cell_code(self, grid, col, row):
@@ -102,6 +105,9 @@ def parse(path):
         elif key == "tile" and len(words) == 3 and len(words[1]) == 1:
             level.tiles[words[1]] = int(words[2])
         elif key == "entity" and len(words) >= 3 and len(words[1]) == 1:
+            if len(words) >= 5 and words[-2] == "in":
+                level.settings[words[1]] = words[-1]
+                words = words[:-2]
             name, extras = words[2], [int(value) for value in words[3:]]
             if name not in SIZES:
                 raise MapError("%s: unknown object type %s" % (where, name))
@@ -115,6 +121,9 @@ def parse(path):
     for char in level.tiles:
         if char in level.entities:
             raise MapError("%s: %r is both a tile and an object" % (path, char))
+    for char, setting in level.settings.items():
+        if setting not in level.tiles:
+            raise MapError("%s: object %r is set in %r, which is not a tile" % (path, char, setting))
     if None in level.layers:
         raise MapError("%s: all three layers must be named" % path)
     if not level.sections:
@@ -229,7 +238,7 @@ def convert(path):
             if char in level.tiles:
                 codes.append(level.tiles[char])
             elif char in level.entities:
-                codes.append(0)
+                codes.append(level.tiles[level.settings[char]] if char in level.settings else 0)
                 placed.append((c, r, char))
             else:
                 line_number, column = origin[r][c]

@@ -54,6 +54,12 @@ class LayoutTest(unittest.TestCase):
         self.assertEqual("0 0 0 0 0 ", lines[5])
         self.assertEqual(["Money 69 8", "Money 101 8", "CircleMan 131 39 1"], lines[8:11])
 
+    def test_object_set_in_a_tile_keeps_that_tile_under_it(self):
+        text = convert(HEADER + "tile ~ 3\nentity w Money in ~\nsection a\n|P~w~\n|####\n")
+        self.assertEqual(["16 3 3 3 ", "1 1 1 1 ", "Money 69 8"], text.split("\n")[5:8])
+        with self.assertRaises(build_levels.MapError):
+            convert(HEADER + "entity w Money in ~\nsection a\n|P.w.\n|####\n")
+
     def test_walker_stands_where_its_floor_test_finds_ground(self):
         # y + h is the floor's top pixel row: the walker's own floor test looks there.
         record = convert(HEADER + "section a\n|P.\n|.c\n|##\n").split("\n")[-2]
