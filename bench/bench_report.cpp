@@ -123,14 +123,14 @@ bool Measure(const Library& library, int runs, Measurements& out) {
 void PrintLevelTable(const Library& library, const Measurements& m, int runs) {
   std::cout << "\n" << library.name << " (SDL " << library.version << "): story levels replayed headless at 32 bpp, "
             << "CPU microseconds per frame, median of " << runs << " runs\n"
-            << std::left << std::setw(13) << "level" << std::right << std::setw(7) << "frames" << std::setw(8) << "stats"
+            << std::left << std::setw(19) << "level" << std::right << std::setw(7) << "frames" << std::setw(8) << "stats"
             << "  events med/p99   logic med/p99  render med/p99    flip med/p99   frame med/p99    max  first"
             << "  floor  render/floor\n";
   for (const std::string& level : m.levelOrder) {
     const std::vector<Record>& runsOf = m.levels.at(level);
     bool kept = true;
     for (const Record& run : runsOf) kept = kept && run.values.at("stats") == "kept";
-    std::cout << std::left << std::setw(13) << level << std::right << std::fixed << std::setprecision(0)
+    std::cout << std::left << std::setw(19) << level << std::right << std::fixed << std::setprecision(0)
               << std::setw(7) << MedianOf(runsOf, "frames") << std::setw(8) << (kept ? "kept" : "CHANGED");
     for (const char* part : {"events", "logic", "render", "flip", "frame"}) {
       std::cout << std::setw(9) << MedianOf(runsOf, std::string(part) + "_med") << std::setw(7)
@@ -145,10 +145,10 @@ void PrintLevelTable(const Library& library, const Measurements& m, int runs) {
 
 void PrintSideBySide(const Library libraries[2], const Measurements m[2]) {
   std::cout << "\nSide by side (" << libraries[0].name << " | " << libraries[1].name << ")\n"
-            << std::left << std::setw(13) << "level" << std::right << "    render/floor      frame p99 (us)"
+            << std::left << std::setw(19) << "level" << std::right << "    render/floor      frame p99 (us)"
             << "      frame max (us)\n";
   for (const std::string& level : m[0].levelOrder) {
-    std::cout << std::left << std::setw(13) << level << std::right << std::fixed;
+    std::cout << std::left << std::setw(19) << level << std::right << std::fixed;
     for (const char* name : {"ratio", "frame_p99", "frame_max"}) {
       std::cout << std::setprecision(std::string(name) == "ratio" ? 2 : 0);
       for (int i = 0; i < 2; ++i) {
