@@ -54,7 +54,9 @@ fuzz:
 
 # Speed and memory of what the game loads and does, measured where the game runs.
 bench: build
-	cd $(BUILD)/game && ../tumbo_sound_bench
+	cd $(BUILD)/game && ../bench/tumbo_sound_bench
+	@$(CHECK_LAYER)
+	$(BUILD)/bench/tumbo_bench
 
 install: build
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"

@@ -44,6 +44,7 @@ SDL_Surface* OpenVideo(int width, int height, bool fullscreen) {
 }
 
 VideoOpener videoOpener = OpenVideo;
+ScreenFlipper screenFlipper = SDL_Flip;
 
 struct OptionalPart {
   Uint32 flag;
@@ -97,8 +98,12 @@ bool EngineInit(std::string title, int width, int height, bool fullscreen) {
   return true;
 }
 
+void SetScreenFlipper(ScreenFlipper flipper) {
+  screenFlipper = flipper ? flipper : SDL_Flip;
+}
+
 void FlipScreen() {
-  if (screen) SDL_Flip(screen);
+  if (screen) screenFlipper(screen);
 }
 
 void ClearScreen() {

@@ -28,4 +28,7 @@ using VideoOpener = SDL_Surface* (*)(int width, int height, bool fullscreen);
 void SetVideoOpener(VideoOpener opener);
 
 void FlipScreen();
+// How FlipScreen shows the frame: SDL_Flip unless the benchmark puts a timed one in place.
+using ScreenFlipper = int (*)(SDL_Surface* surface);
+void SetScreenFlipper(ScreenFlipper flipper);
 void ClearScreen();

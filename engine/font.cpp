@@ -1,6 +1,7 @@
 #include "engine/font.h"
 
 #include "engine/engine.h"
+#include "engine/image.h"
 #include "engine/path_resolve.h"
 
 bool Font::Load(std::string path, int pointSize) {
@@ -34,8 +35,7 @@ SDL_Surface* RenderKeyed(TTF_Font* font, const std::string& text, SDL_Color colo
 }
 
 void BlitAt(SDL_Surface* rendered, int x, int y) {
-  SDL_Rect destination = MakeRect(x, y, 0, 0);
-  SDL_BlitSurface(rendered, nullptr, screen, &destination);
+  DrawOnScreen(rendered, nullptr, static_cast<Sint16>(x), static_cast<Sint16>(y));
 }
 }  // namespace
 
@@ -49,11 +49,20 @@ void Font::Draw(std::string text, Sint16 x, Sint16 y, Uint8 r, Uint8 g, Uint8 b)
 void Font::DrawOutlined(const std::string& text, Sint16 x, Sint16 y, SDL_Color fill, SDL_Color outline) {
   SDL_Surface* ring = RenderKeyed(font, text, outline);
   if (!ring) return;
+  // The ring is drawn eight times: converted to the screen's format once, with its opaque
+  // stretches found once, each time is a few memory copies instead of SDL converting its 8-bit
+  // pixels again (slow under the SDL 1.2 layer over SDL2).
+  SDL_Surface* converted = SDL_DisplayFormat(ring);
+  KeyedSpans spans;
+  const bool spansFound = converted && FindKeyedSpans(converted, spans);
+  SDL_Surface* drawn = converted ? converted : ring;
   for (int dy = -1; dy <= 1; ++dy) {
     for (int dx = -1; dx <= 1; ++dx) {
-      if (dx != 0 || dy != 0) BlitAt(ring, x + dx, y + dy);
+      if (dx == 0 && dy == 0) continue;
+      DrawOnScreen(drawn, nullptr, static_cast<Sint16>(x + dx), static_cast<Sint16>(y + dy), spansFound ? &spans : nullptr);
     }
   }
+  if (converted) SDL_FreeSurface(converted);
   SDL_FreeSurface(ring);
   Draw(text, x, y, fill.r, fill.g, fill.b);
 }

@@ -5,7 +5,16 @@
 // from the moment it opened, so a late frame is never made up by bunching frames together.
 bool FrameGate(Uint32 intervalMs);
 
+// Sleeps while the gate is still more than a millisecond from opening, so that the
+// loop's spinning on FrameGate costs a sliver of a core instead of all of it. It never opens the
+// gate itself: FrameGate alone decides when a frame begins.
+void RestBeforeFrameGate(Uint32 intervalMs);
+
 // The clock the gate reads; SDL's tick counter unless a test puts its own in place.
 using TickSource = Uint32 (*)();
 void SetTickSource(TickSource source);
 void ResetFrameGate();
+
+// How the rest sleeps; SDL_Delay unless a test or the benchmark puts its own in place.
+using Sleeper = void (*)(Uint32 ms);
+void SetSleeper(Sleeper sleeper);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "engine/engine.h"
 
 namespace {
@@ -12,8 +14,17 @@ class FrameGateTest : public testing::Test {
     SetTickSource(FakeTicks);
     ResetFrameGate();
   }
-  void TearDown() override { SetTickSource(nullptr); }
+  void TearDown() override {
+    SetTickSource(nullptr);
+    SetSleeper(nullptr);
+  }
 };
+
+std::vector<Uint32> sleeps;
+void SleepOnFakeClock(Uint32 ms) {
+  sleeps.push_back(ms);
+  fakeNow += ms;
+}
 }  // namespace
 
 TEST_F(FrameGateTest, HoldsTheFrameUntilMoreThanTheIntervalHasPassed) {
@@ -44,6 +55,27 @@ TEST_F(FrameGateTest, SurvivesTheTickCounterWrapping) {
   EXPECT_FALSE(FrameGate(11));
   fakeNow = 4;
   EXPECT_TRUE(FrameGate(11));
+}
+
+// The loop sleeps until a tick is left, then spins: the frame still starts at 12 ms, no sooner.
+TEST_F(FrameGateTest, TheRestSleepsAllButTheLastMillisecondsAndNeverOpensTheGate) {
+  SetSleeper(SleepOnFakeClock);
+  sleeps.clear();
+  fakeNow = 1000;
+  RestBeforeFrameGate(11);  // the gate has not started: nothing to wait for
+  EXPECT_TRUE(sleeps.empty());
+  FrameGate(11);
+  fakeNow = 1003;
+  int spins = 0;
+  for (;;) {
+    RestBeforeFrameGate(11);
+    if (FrameGate(11)) break;
+    ++spins;
+    ++fakeNow;  // a spin lets a millisecond pass
+  }
+  EXPECT_EQ(sleeps, std::vector<Uint32>({8}));
+  EXPECT_EQ(fakeNow, 1012u);
+  EXPECT_EQ(spins, 1);
 }
 
 TEST(RectTest, FarCornerAndEdgesAreInside) {

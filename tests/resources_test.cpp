@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <boost/filesystem.hpp>
+#include <cstdlib>
+#include <cstring>
 #include <fstream>
+#include <vector>
 
 #include "engine/engine.h"
 #include "engine/font.h"
@@ -89,6 +92,32 @@ TEST_F(ResourcesTest, FontsDrawTextAndIgnoreEmptyStrings) {
   EXPECT_FALSE(missing.Load("gfx/Fonts/none.ttf", 10));
 }
 
+// Outlined text draws its ring in its own quicker way; it must look as the ring drawn as plain text.
+TEST_F(ResourcesTest, OutlinedTextIsItsRingDrawnAllAroundUnderTheText) {
+  Font font;
+  ASSERT_TRUE(font.Load("gfx/Fonts/Stat font.ttf", 18));
+  const SDL_Color fill = {255, 230, 0, 0}, ring = {0, 0, 160, 0};
+  const Uint32 grey = SDL_MapRGB(screen->format, 90, 90, 90);
+  SDL_FillRect(screen, nullptr, grey);
+  font.DrawOutlined("Lives x3", -3, 20, fill, ring);
+  std::vector<Uint8> outlined(static_cast<const Uint8*>(screen->pixels),
+                              static_cast<const Uint8*>(screen->pixels) + screen->pitch * screen->h);
+  SDL_FillRect(screen, nullptr, grey);
+  for (int dy = -1; dy <= 1; ++dy) {
+    for (int dx = -1; dx <= 1; ++dx) {
+      if (dx || dy) font.Draw("Lives x3", Sint16(-3 + dx), Sint16(20 + dy), ring.r, ring.g, ring.b);
+    }
+  }
+  font.Draw("Lives x3", -3, 20, fill.r, fill.g, fill.b);
+  EXPECT_EQ(std::memcmp(outlined.data(), screen->pixels, outlined.size()), 0);
+  int drawn = 0;
+  for (int y = 10; y < 50; ++y) {
+    for (int x = 0; x < 150; ++x) drawn += CheckedScreenPixel(x, y) != grey;
+  }
+  EXPECT_GT(drawn, 100);
+  font.Free();
+}
+
 TEST_F(ResourcesTest, FileNamesDifferingOnlyInCaseAreOneFile) {
   boost::filesystem::create_directories("Data/Fonts");
   std::ofstream("Data/Fonts/Editor font.ttf") << "x";
@@ -99,4 +128,107 @@ TEST_F(ResourcesTest, FileNamesDifferingOnlyInCaseAreOneFile) {
   Font font;
   EXPECT_TRUE(font.Load("gfx/Fonts/Editor Font.ttf", 18));
   font.Free();
+}
+
+namespace {
+// A surface of the given depth filled with noise; 8-bit ones get the same made-up palette.
+SDL_Surface* NoiseSurface(int w, int h, int depth) {
+  static const Uint32 masks[][3] = {{0, 0, 0}, {0xF800, 0x7E0, 0x1F}, {0xFF0000, 0xFF00, 0xFF}, {0xFF0000, 0xFF00, 0xFF}};
+  const Uint32* m = masks[depth / 8 - 1];
+  SDL_Surface* surface = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, depth, m[0], m[1], m[2], 0);
+  if (depth == 8) {
+    SDL_Color colours[256];
+    for (int i = 0; i < 256; ++i) colours[i] = {Uint8(i), Uint8(255 - i), Uint8(i * 7), 0};
+    SDL_SetColors(surface, colours, 0, 256);
+  }
+  Uint8* bytes = static_cast<Uint8*>(surface->pixels);
+  for (int i = 0; i < surface->pitch * h; ++i) bytes[i] = static_cast<Uint8>(std::rand());
+  // The unused top byte of a 32-bit pixel stays 0, as in every picture converted for the screen.
+  if (depth == 32) {
+    for (int i = 3; i < surface->pitch * h; i += 4) bytes[i] = 0;
+  }
+  return surface;
+}
+
+bool SamePixels(const SDL_Surface* a, const SDL_Surface* b) {
+  for (int y = 0; y < a->h; ++y) {
+    const Uint8* rowA = static_cast<const Uint8*>(a->pixels) + y * a->pitch;
+    const Uint8* rowB = static_cast<const Uint8*>(b->pixels) + y * b->pitch;
+    if (std::memcmp(rowA, rowB, static_cast<size_t>(a->w) * a->format->BytesPerPixel) != 0) return false;
+  }
+  return true;
+}
+
+// Opaque stretches of key colour here and there, and the picture keyed with it.
+void KeyWithHoles(SDL_Surface* picture, KeyedSpans& spans) {
+  const int bytes = picture->format->BytesPerPixel;
+  Uint32 key = 0;
+  std::memcpy(&key, picture->pixels, static_cast<size_t>(bytes));
+  for (int y = 0; y < picture->h; ++y) {
+    Uint8* row = static_cast<Uint8*>(picture->pixels) + y * picture->pitch;
+    for (int x = std::rand() % 4; x < picture->w; x += 1 + std::rand() % 6) {
+      for (int run = std::rand() % 5; run > 0 && x < picture->w; --run, ++x) std::memcpy(row + x * bytes, &key, static_cast<size_t>(bytes));
+    }
+  }
+  SDL_SetColorKey(picture, SDL_SRCCOLORKEY, key);
+  ASSERT_TRUE(FindKeyedSpans(picture, spans));
+}
+}  // namespace
+
+// The game's own copiers stand in for SDL's blit of opaque and keyed pictures: at every depth,
+// clipped on every side, whole or in part, they must leave the same pixels and the same drawn
+// rectangle as SDL.
+TEST(RowCopyTest, DrawsExactlyWhatSdlsBlitDraws) {
+  std::srand(11);
+  const SDL_Rect parts[] = {{0, 0, 0, 0}, {5, 3, 20, 9}, {-4, -6, 30, 40}, {40, 30, 50, 50}, {60, 0, 5, 5}};
+  const int places[][2] = {{0, 0}, {7, 3}, {-20, -11}, {90, 70}, {-60, 5}, {45, 60}, {200, 200}};
+  for (int depth : {8, 16, 24, 32}) {
+    for (bool keyed : {false, true}) {
+      SDL_Surface* picture = NoiseSurface(53, 37, depth);
+      KeyedSpans spans;
+      if (keyed) KeyWithHoles(picture, spans);
+      SDL_Surface* bySdl = NoiseSurface(100, 80, depth);
+      SDL_Surface* byRows = NoiseSurface(100, 80, depth);
+      SDL_BlitSurface(bySdl, nullptr, byRows, nullptr);  // the same starting pixels
+      const SDL_Rect clip = MakeRect(3, 5, 90, 70);
+      SDL_SetClipRect(bySdl, &clip);
+      SDL_SetClipRect(byRows, &clip);
+      for (bool whole : {true, false}) {
+        for (SDL_Rect part : parts) {
+          for (const auto& place : places) {
+            SDL_Rect partForSdl = part, partForRows = part;
+            SDL_Rect sdlDone = MakeRect(place[0], place[1], 0, 0), rowsDone = sdlDone;
+            SDL_Rect* rowsPart = whole ? nullptr : &partForRows;
+            SDL_BlitSurface(picture, whole ? nullptr : &partForSdl, bySdl, &sdlDone);
+            ASSERT_TRUE(keyed ? CopyKeyedSpans(picture, spans, rowsPart, byRows, rowsDone)
+                              : CopyOpaqueRows(picture, rowsPart, byRows, rowsDone));
+            SCOPED_TRACE(std::to_string(depth) + " bpp at " + std::to_string(place[0]) + "," +
+                         std::to_string(place[1]) + (keyed ? ", keyed" : ""));
+            EXPECT_EQ(rowsDone.w, sdlDone.w);
+            EXPECT_EQ(rowsDone.h, sdlDone.h);
+            if (sdlDone.w) {
+              EXPECT_EQ(rowsDone.x, sdlDone.x);
+              EXPECT_EQ(rowsDone.y, sdlDone.y);
+            }
+            ASSERT_TRUE(SamePixels(byRows, bySdl));
+          }
+          if (whole) break;
+        }
+      }
+      // A see-through picture, or one with other colours at 8 bits, is left to SDL.
+      SDL_Rect anywhere = MakeRect(0, 0, 0, 0);
+      EXPECT_FALSE(CopyOpaqueRows(picture, nullptr, byRows, anywhere) && keyed);
+      SDL_SetAlpha(picture, SDL_SRCALPHA, 128);
+      EXPECT_FALSE(CopyOpaqueRows(picture, nullptr, byRows, anywhere) || CopyKeyedSpans(picture, spans, nullptr, byRows, anywhere));
+      SDL_SetAlpha(picture, 0, 255);
+      if (depth == 8) {
+        SDL_Color grey = {9, 9, 9, 0};
+        SDL_SetColors(picture, &grey, 17, 1);
+        EXPECT_FALSE(CopyOpaqueRows(picture, nullptr, byRows, anywhere) || CopyKeyedSpans(picture, spans, nullptr, byRows, anywhere));
+      }
+      SDL_FreeSurface(picture);
+      SDL_FreeSurface(bySdl);
+      SDL_FreeSurface(byRows);
+    }
+  }
 }

@@ -15,18 +15,18 @@
 
 namespace fs = boost::filesystem;
 
-void StartHeadless() {
+void StartHeadless(int depth) {
   setenv("SDL_VIDEODRIVER", "dummy", 1);
   setenv("SDL_AUDIODRIVER", "dummy", 1);
   // An earlier test may have shut SDL down or run the game, whose screen has the desktop's depth:
-  // only a live 32-bit screen of our size is kept.
+  // only a live screen of our size and the depth asked for is kept.
   SDL_Surface* live = SDL_WasInit(SDL_INIT_VIDEO) ? SDL_GetVideoSurface() : nullptr;
   if (live && live == screen && live->w == kScreenWidth && live->h == kScreenHeight &&
-      live->format->BitsPerPixel == 32) {
+      live->format->BitsPerPixel == depth) {
     return;
   }
   SDL_Init(SDL_INIT_VIDEO | SDL_INIT_JOYSTICK);
-  screen = SDL_SetVideoMode(kScreenWidth, kScreenHeight, 32, SDL_SWSURFACE);
+  screen = SDL_SetVideoMode(kScreenWidth, kScreenHeight, depth, SDL_SWSURFACE);
   if (!TTF_WasInit()) TTF_Init();
 }
 

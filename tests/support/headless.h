@@ -4,8 +4,9 @@
 #include <string>
 
 // Opens a 640x480 32-bit surface on SDL's dummy drivers and starts SDL_ttf, once per process.
-// Tests draw at 32 bits because the dummy driver's desktop is 8-bit and paletted.
-void StartHeadless();
+// Tests draw at 32 bits because the dummy driver's desktop is 8-bit and paletted; a check that
+// draws at every depth the game can meet asks for another.
+void StartHeadless(int depth = 32);
 
 // Makes a fresh working folder that sees the built game's gfx/, sfx/, music/ and Levels/ and
 // changes into it, so log.txt, save.txt and custom levels written by a test never touch the real

@@ -30,12 +30,14 @@ long long FakeClock() { return fakeNow; }
 
 // Each run sets up its own screen, game folder, progress and art, whatever ran before it in the
 // process, and Finish frees the art again, so no test after it finds pictures it did not load.
-void SetUpRun() {
-  StartHeadless();
+void SetUpRun(int screenDepth) {
+  StartHeadless(screenDepth);
   EnterGameDir();
   LoadAllGraphics();
   InitStoryAndSave();
 }
+
+}  // namespace
 
 void HoldKeys(const RouteKeys& keys) {
   Uint8* held = SDL_GetKeyState(nullptr);
@@ -45,6 +47,7 @@ void HoldKeys(const RouteKeys& keys) {
   held[SDLK_SPACE] = keys.space;
 }
 
+namespace {
 bool ParseKeys(std::istringstream& words, RouteKeys& keys) {
   std::string word;
   while (words >> word) {
@@ -226,8 +229,8 @@ RouteKeys KeysAt(const Route& route, int frame) {
   return keys;
 }
 
-void RouteRun::Start(int story) {
-  SetUpRun();
+void RouteRun::Start(int story, int screenDepth) {
+  SetUpRun(screenDepth);
   std::srand(kRouteSeed);
   fakeNow = 0;
   SetLevelClock(FakeClock);
@@ -250,17 +253,27 @@ void RouteRun::Start(int story) {
 }
 
 void RouteRun::Frame(const RouteKeys& keys, bool render) {
-  HoldKeys(keys);
-  const Player& hero = playScreen.player;
-  const bool wasDead = hero.dead;
-  const int health = hero.health;
+  BeginFrame(keys);
   playScreen.HandleEvents();
   playScreen.Logic();
   if (render) playScreen.Render();
+  EndFrame();
+}
+
+void RouteRun::BeginFrame(const RouteKeys& keys) {
+  HoldKeys(keys);
+  wasDead = playScreen.player.dead;
+  healthBefore = playScreen.player.health;
+}
+
+LevelScreen& RouteRun::Screen() const { return playScreen; }
+
+void RouteRun::EndFrame() {
+  const Player& hero = playScreen.player;
   fakeNow += kRouteFrameMs;
   ++frame;
   if (hero.dead && !wasDead) ++outcome.deaths;
-  if (hero.health < health && !hero.dead) ++outcome.hurts;
+  if (hero.health < healthBefore && !hero.dead) ++outcome.hurts;
   if (hero.x > outcome.furthestX && !hero.dead) {
     outcome.furthestX = hero.x;
     lastProgressFrame = frame;

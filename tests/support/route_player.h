@@ -95,6 +95,10 @@ struct RouteOptions {
 };
 
 class Player;
+class LevelScreen;
+
+// Holds the route's keys in SDL's key state, where the game reads them.
+void HoldKeys(const RouteKeys& keys);
 
 // One run of a story level through the real play screen, a frame at a time. Each run sets up its
 // own headless game folder and art, and frees the art when it finishes.
@@ -111,15 +115,23 @@ class RouteRun {
   // A run left without Finish still frees its level, so no test leaks the World's pictures.
   ~RouteRun() { Finish(); }
 
-  void Start(int story);
+  // The screen is opened at the given depth (tests draw at 32 bits).
+  void Start(int story, int screenDepth = 32);
   // Holds the keys, then runs HandleEvents, Logic and (if asked) Render of the play screen.
   void Frame(const RouteKeys& keys, bool render);
+  // The same frame in steps, for a caller that times the screen's calls apart: BeginFrame holds
+  // the keys, the caller runs the play screen's calls, EndFrame counts the frame.
+  void BeginFrame(const RouteKeys& keys);
+  LevelScreen& Screen() const;
+  void EndFrame();
   bool Completed() const;
   Player& Hero() const;
   void Finish();
 
  private:
   bool started = false;
+  bool wasDead = false;  // the hero's state when the frame began
+  int healthBefore = 0;
   size_t checkpointsNoted = 0;  // entries of the hero's checkpoint list already looked at
   void NoteCheckpointsAndFloor();
 };

@@ -1,0 +1,144 @@
+#include "engine/row_copy.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+// Whether the picture's bytes mean the same colours on the target: the same pixel layout, and at
+// 8 bits the very same palette.
+bool SameFormat(const SDL_Surface* picture, const SDL_Surface* target) {
+  if (!picture->pixels || SDL_MUSTLOCK(picture) || SDL_MUSTLOCK(target)) return false;
+  const SDL_PixelFormat* from = picture->format;
+  const SDL_PixelFormat* to = target->format;
+  if (from->BytesPerPixel != to->BytesPerPixel || from->Rmask != to->Rmask || from->Gmask != to->Gmask ||
+      from->Bmask != to->Bmask) {
+    return false;
+  }
+  if (!from->palette && !to->palette) return true;
+  if (!from->palette || !to->palette || from->palette->ncolors != to->palette->ncolors) return false;
+  return std::memcmp(from->palette->colors, to->palette->colors,
+                     sizeof(SDL_Color) * static_cast<size_t>(to->palette->ncolors)) == 0;
+}
+
+// SDL_BlitSurface's clipping: the part cut to the picture, then the destination cut to the target's
+// clip rectangle. Leaves the picture's rectangle to copy in from and the screen's in destination
+// (0 by 0 when nothing is left); true when something is left.
+bool ClipLikeSdl(const SDL_Surface* picture, const SDL_Rect* part, const SDL_Surface* target, SDL_Rect& from,
+                 SDL_Rect& destination) {
+  int srcX = 0, srcY = 0, w = picture->w, h = picture->h;
+  int dstX = destination.x, dstY = destination.y;
+  if (part) {
+    srcX = part->x;
+    srcY = part->y;
+    w = part->w;
+    h = part->h;
+    if (srcX < 0) {
+      w += srcX;
+      dstX -= srcX;
+      srcX = 0;
+    }
+    if (srcY < 0) {
+      h += srcY;
+      dstY -= srcY;
+      srcY = 0;
+    }
+    w = std::min(w, picture->w - srcX);
+    h = std::min(h, picture->h - srcY);
+  }
+  const SDL_Rect& clip = target->clip_rect;
+  if (clip.x > dstX) {
+    w -= clip.x - dstX;
+    srcX += clip.x - dstX;
+    dstX = clip.x;
+  }
+  if (clip.y > dstY) {
+    h -= clip.y - dstY;
+    srcY += clip.y - dstY;
+    dstY = clip.y;
+  }
+  w -= std::max(0, dstX + w - clip.x - clip.w);
+  h -= std::max(0, dstY + h - clip.y - clip.h);
+  destination.x = static_cast<Sint16>(dstX);
+  destination.y = static_cast<Sint16>(dstY);
+  if (w <= 0 || h <= 0) {
+    destination.w = destination.h = 0;
+    return false;
+  }
+  from = {static_cast<Sint16>(srcX), static_cast<Sint16>(srcY), static_cast<Uint16>(w), static_cast<Uint16>(h)};
+  destination.w = from.w;
+  destination.h = from.h;
+  return true;
+}
+
+const Uint8* PixelAt(const SDL_Surface* surface, int x, int y) {
+  return static_cast<const Uint8*>(surface->pixels) + y * surface->pitch + x * surface->format->BytesPerPixel;
+}
+
+Uint32 ReadPixel(const Uint8* at, int bytes) {
+  Uint32 value = 0;
+  std::memcpy(&value, at, static_cast<size_t>(bytes));  // the low bytes on a little-endian machine
+  return value;
+}
+}  // namespace
+
+bool CopyOpaqueRows(SDL_Surface* picture, SDL_Rect* part, SDL_Surface* target, SDL_Rect& destination) {
+  if (picture->flags & (SDL_SRCCOLORKEY | SDL_SRCALPHA)) return false;
+  if (!SameFormat(picture, target)) return false;
+  SDL_Rect from;
+  if (!ClipLikeSdl(picture, part, target, from, destination)) return true;
+  const int bytes = picture->format->BytesPerPixel;
+  const Uint8* source = PixelAt(picture, from.x, from.y);
+  Uint8* copy = const_cast<Uint8*>(PixelAt(target, destination.x, destination.y));
+  for (int row = 0; row < from.h; ++row, source += picture->pitch, copy += target->pitch) {
+    std::memcpy(copy, source, static_cast<size_t>(from.w) * bytes);
+  }
+  return true;
+}
+
+bool FindKeyedSpans(const SDL_Surface* picture, KeyedSpans& found) {
+  if (!(picture->flags & SDL_SRCCOLORKEY) || (picture->flags & SDL_SRCALPHA) || !picture->pixels) return false;
+  const int bytes = picture->format->BytesPerPixel;
+  // SDL compares a pixel with the key leaving out its alpha bits, and only the bytes a pixel has.
+  const Uint32 sizeMask = bytes == 4 ? 0xFFFFFFFFu : (1u << (8 * bytes)) - 1;
+  const Uint32 compared = ~picture->format->Amask & sizeMask;
+  const Uint32 key = picture->format->colorkey & compared;
+  found.rowStart.assign(1, 0);
+  found.spans.clear();
+  for (int y = 0; y < picture->h; ++y) {
+    const Uint8* row = PixelAt(picture, 0, y);
+    int x = 0;
+    while (x < picture->w) {
+      while (x < picture->w && (ReadPixel(row + x * bytes, bytes) & compared) == key) ++x;
+      const int first = x;
+      while (x < picture->w && (ReadPixel(row + x * bytes, bytes) & compared) != key) ++x;
+      if (x > first) {
+        found.spans.push_back(static_cast<Uint16>(first));
+        found.spans.push_back(static_cast<Uint16>(x - first));
+      }
+    }
+    found.rowStart.push_back(found.spans.size());
+  }
+  return true;
+}
+
+bool CopyKeyedSpans(SDL_Surface* picture, const KeyedSpans& spans, SDL_Rect* part, SDL_Surface* target,
+                    SDL_Rect& destination) {
+  if (!(picture->flags & SDL_SRCCOLORKEY) || (picture->flags & SDL_SRCALPHA)) return false;
+  if (spans.rowStart.size() != static_cast<size_t>(picture->h) + 1 || !SameFormat(picture, target)) return false;
+  SDL_Rect from;
+  if (!ClipLikeSdl(picture, part, target, from, destination)) return true;
+  const int bytes = picture->format->BytesPerPixel;
+  const int left = from.x, right = from.x + from.w;
+  for (int row = 0; row < from.h; ++row) {
+    const int y = from.y + row;
+    const Uint8* source = PixelAt(picture, 0, y);
+    Uint8* copy = const_cast<Uint8*>(PixelAt(target, destination.x, destination.y + row));
+    for (size_t i = spans.rowStart[y]; i < spans.rowStart[y + 1]; i += 2) {
+      const int first = std::max<int>(spans.spans[i], left);
+      const int end = std::min<int>(spans.spans[i] + spans.spans[i + 1], right);
+      if (first >= end) continue;
+      std::memcpy(copy + (first - left) * bytes, source + first * bytes, static_cast<size_t>(end - first) * bytes);
+    }
+  }
+  return true;
+}
