@@ -71,5 +71,6 @@ bool InitStoryAndSave() {
   world.levelComplete = false;
   lives = kStartingLives;
   ReadSaveFile();
+  CheckSaveFolder();
   return true;
 }
