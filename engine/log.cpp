@@ -17,6 +17,7 @@ void Tell(const std::string& line) { std::cerr << "Tumbo Man: " << line << std::
 
 bool OpenLog(const std::string& path) {
   if (logFile.is_open()) logFile.close();
+  toldLines.clear();  // a new log, a new session: its faults are told afresh
   logFile.open(path, std::ios::out | std::ios::trunc);
   return logFile.is_open();
 }
