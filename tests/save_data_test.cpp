@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -173,4 +174,30 @@ TEST_F(SaveDataTest, AReadOnlyFolderSaysOnceThatProgressCannotBeSaved) {
   boost::filesystem::create_directory("bare");
   EXPECT_EQ(Count(PlayInReadOnlyFolder("bare"), cannot), 1u);
   EXPECT_FALSE(boost::filesystem::exists("bare/log.txt"));
+}
+
+// A child saves two different progresses in turn until it is killed, mid-write or not.
+TEST_F(SaveDataTest, AKillDuringASaveLeavesTheOldOrTheNewSaveWhole) {
+  const long kMoneys[] = {1, 999999};
+  std::string saves[2];
+  for (int i = 0; i < 2; ++i) {
+    money = kMoneys[i];
+    ASSERT_TRUE(WriteSaveFile());
+    saves[i] = ReadFile("save.txt");
+  }
+  const useconds_t kFirstWaitUs = 500;
+  for (int round = 0; round < 20; ++round) {
+    const pid_t child = fork();
+    if (child == 0) {
+      for (int i = 0;; i = 1 - i) {
+        money = kMoneys[i];
+        WriteSaveFile();
+      }
+    }
+    usleep(kFirstWaitUs * (round + 1));
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+    const std::string left = ReadFile("save.txt");
+    EXPECT_TRUE(left == saves[0] || left == saves[1]) << "round " << round << ": " << left;
+  }
 }
