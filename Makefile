@@ -55,6 +55,7 @@ fuzz:
 # Speed and memory of what the game loads and does, measured where the game runs.
 bench: build
 	cd $(BUILD)/game && ../tumbo_sound_bench
+	cd $(BUILD)/game && ../tumbo_memory_bench
 
 install: build
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
