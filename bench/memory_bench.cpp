@@ -1,14 +1,12 @@
 // Whether a long session grows: the resident memory before and after 50 rounds of entering and
 // leaving a level, and 50 of loading levels in the editor. Run by `make bench` in the game folder;
 // fails when either grows by more than the allowed slack.
-#include <unistd.h>
-
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 
 #include "app/screen_list.h"
 #include "app/startup_loading.h"
+#include "bench/resident_memory.h"
 #include "bench/session_rounds.h"
 #include "engine/engine.h"
 #include "engine/progress.h"
@@ -17,14 +15,6 @@ namespace {
 const int kRounds = 50;
 // A long session may settle by a little (allocator pools, the font cache), never by more.
 const double kMostGrowthMb = 2.0;
-
-double ResidentMb() {
-  std::ifstream statm("/proc/self/statm");
-  long pages = 0;
-  long resident = 0;
-  statm >> pages >> resident;
-  return resident * (sysconf(_SC_PAGESIZE) / 1048576.0);
-}
 
 // Every story level visited once first, so what is loaded once per session or per world (music,
 // fonts, allocator pools) is not counted as growth.
