@@ -55,6 +55,7 @@ fuzz:
 # Speed and memory of what the game loads and does, measured where the game runs.
 bench: build
 	cd $(BUILD)/game && ../bench/tumbo_sound_bench
+	cd $(BUILD)/game && ../bench/tumbo_memory_bench
 	@$(CHECK_LAYER)
 	$(BUILD)/bench/tumbo_bench
 

@@ -56,10 +56,8 @@ int GameMain(bool fullscreen) {
   }
   DetectGamepad();
   stateManager.pending = false;
-  if (!LoadAllGraphics()) {
-    std::cerr << "Tumbo Man: some pictures could not be loaded (see log.txt); the game goes on without them"
-              << std::endl;
-  }
+  // A picture or font that fails names itself on stderr (ReportFault); the game goes on without it.
+  LoadAllGraphics();
   // An effect that cannot be loaded is logged and stays silent; the game goes on.
   LoadSoundEffects();
   InitStoryAndSave();

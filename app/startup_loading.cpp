@@ -8,9 +8,12 @@
 #include "editor/editor_themes.h"
 #include "editor/level_list_dialog.h"
 #include "engine/image.h"
+#include "engine/log.h"
+#include "engine/path_resolve.h"
 #include "engine/progress.h"
 #include "engine/save_data.h"
 #include "entities/hero_graphics.h"
+#include "level/level_file.h"
 #include "level/object_types.h"
 #include "screens/shop_graphics.h"
 #include "world/world.h"
@@ -21,6 +24,8 @@ const ArtModule kFirstModules[] = {
     {LoadPlayerGraphics, FreePlayerGraphics},
     {LoadEditorGraphics, FreeEditorGraphics},
 };
+// Where the story levels lie.
+const char* const kStoryLevelFolder = "Levels";
 // Loaded after the objects' art.
 const ArtModule kLastModules[] = {
     {LoadShopGraphics, FreeShopGraphics},
@@ -66,10 +71,13 @@ bool InitStoryAndSave() {
                       "There's too many of them!",   "Pirates...in space!",    "Full Armored Tumbo Man",
                       "The Machines!",               "Giant Robot Attack!",    "The Round Menace",
                       "The Showdown"};
+  // Departure: a missing story folder was noticed only when a level failed to load; said at once.
+  if (!IsFolder(ResolvePath(kStoryLevelFolder))) ReportFault(std::string("Error: missing folder ") + kStoryLevelFolder);
   InitEntityNames();
   currentLevel = 0;
   world.levelComplete = false;
   lives = kStartingLives;
   ReadSaveFile();
+  CheckSaveFolder();
   return true;
 }

@@ -13,6 +13,7 @@
 
 #include <unistd.h>
 
+#include "bench/resident_memory.h"
 #include "engine/game_sounds.h"
 #include "engine/sound_system.h"
 
@@ -31,14 +32,6 @@ double CpuMs() {
   timespec now;
   clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
   return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
-}
-
-double ResidentMb() {
-  std::ifstream statm("/proc/self/statm");
-  long pages = 0;
-  long resident = 0;
-  statm >> pages >> resident;
-  return resident * (sysconf(_SC_PAGESIZE) / 1048576.0);
 }
 
 // The best of a few runs, in wall and CPU milliseconds.

@@ -7,7 +7,7 @@
 bool Font::Load(std::string path, int pointSize) {
   TTF_Font* opened = TTF_OpenFont(ResolvePath(path).c_str(), pointSize);
   if (!opened) {
-    Log("Error: couldn't load " + path);
+    ReportFault("Error: couldn't load " + path);
     return false;
   }
   // Text is rendered solid, one bit per pixel, so the glyphs are hinted for that output. With the

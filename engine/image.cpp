@@ -9,7 +9,7 @@
 bool Image::Load(std::string path) {
   SDL_Surface* loaded = IMG_Load(ResolvePath(path).c_str());
   if (!loaded) {
-    Log("Error: couldn't load " + path);
+    ReportFault("Error: couldn't load " + path);
     return false;
   }
   SDL_Surface* converted = screen ? SDL_DisplayFormat(loaded) : nullptr;

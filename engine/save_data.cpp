@@ -1,5 +1,8 @@
 #include "engine/save_data.h"
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 
@@ -12,6 +15,11 @@ namespace {
 const int kFreeHatArticle = 0;
 const int kFreeLookArticle = 6;
 const long kMaxMoney = 999999999;
+// What a save writes first, beside the save, before it takes the save's place.
+const char* const kPartialSuffix = ".tmp";
+
+// Set once the player has been told that this folder takes no save.
+bool saveRefusalTold = false;
 
 // One whole line as a decimal integer; false for anything else (letters, blanks, overflow).
 bool ParseLine(const std::string& line, long& value) {
@@ -83,6 +91,21 @@ void ReadSaveFile(const std::string& path) {
   Log("Save Data Loaded.");
 }
 
+// Departure: a game folder the player cannot write in went unmentioned, and a whole session's
+// progress was lost without a word. Said once here; the failed save at exit then stays quiet.
+bool CheckSaveFolder(const std::string& path) {
+  const std::string probe = path + kPartialSuffix;
+  // Appending creates nothing new where the probe already stands, and truncates nothing.
+  saveRefusalTold = !std::ofstream(probe, std::ios::out | std::ios::app);
+  if (saveRefusalTold) {
+    LogOrTell("Error: progress cannot be saved: " + path + " cannot be written in this folder (" +
+              std::strerror(errno) + ")");
+    return false;
+  }
+  std::remove(probe.c_str());
+  return true;
+}
+
 bool WriteSaveFile(const std::string& path) {
   if (ownedItems.empty()) {
     ownedItems.assign(kShopArticleCount, false);
@@ -95,8 +118,9 @@ bool WriteSaveFile(const std::string& path) {
     if (i > 0) text << '\n';
     text << (ownedItems[i] ? 1 : 0);
   }
-  if (ReplaceFile(path, text.str(), ".tmp")) return true;
+  if (ReplaceFile(path, text.str(), kPartialSuffix)) return true;
+  if (saveRefusalTold) return false;
   // A failed save once went unsaid: the player would learn of lost progress only at the next start.
-  Log("Error: could not write " + path + "; the save from before stays");
+  LogOrTell("Error: could not write " + path + "; the save from before stays");
   return false;
 }

@@ -12,6 +12,10 @@ enum Costume : int { kTumboManCostume = 0, kAwesomeCostume = 1 };
 const int kCostumeCount = 2;
 
 void ReadSaveFile(const std::string& path = kSaveFile);
+// At start-up: whether a save can be written beside path. When it cannot (a read-only game
+// folder), the player is told once that progress cannot be saved, and the game plays on.
+bool CheckSaveFolder(const std::string& path = kSaveFile);
 // Replaces the file whole (ReplaceFile), so a failed write never leaves a cut-short save behind.
-// Returns false, and says so in the log, when the file could not be written.
+// Returns false, and says so in the log unless CheckSaveFolder already has, when the file could
+// not be written.
 bool WriteSaveFile(const std::string& path = kSaveFile);

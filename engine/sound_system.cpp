@@ -130,6 +130,8 @@ void SoundSystem::Mix(Uint8* stream, int length) {
 }
 
 bool InitSound(int channelCount) {
+  // A second start (a restart in the same process) replaces the first system instead of leaking it.
+  ReleaseSound();
   soundSystem = new SoundSystem;
   if (!soundSystem->Init(channelCount)) {
     Log("Error: Failed to Initialize FMOD!");

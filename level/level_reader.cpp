@@ -78,7 +78,8 @@ bool LoadWorld(std::string path) {
   }
   std::ifstream in(ResolvePath(path));
   if (!in) {
-    Log("Error loading World: " + path);
+    // Also told on stderr (see ReportFault): a missing or unreadable level is named to the player.
+    ReportFault("Error loading World: " + path);
     return false;
   }
   LevelHeader header;

@@ -2,12 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <algorithm>
 #include <boost/filesystem.hpp>
 #include <cstdio>
 #include <fstream>
 #include <string>
 
 #include "app/startup_loading.h"
+#include "editor/editor_files.h"
 #include "engine/progress.h"
 #include "input/input.h"
 #include "support/headless.h"
@@ -156,4 +160,32 @@ TEST_F(DialogTest, StoryListHoldsTheTenLevelsInOrder) {
   ASSERT_EQ(10u, dialog.pages[0].size());
   EXPECT_EQ("Levels/TumboWorld1.level", dialog.pages[0][0]);
   EXPECT_EQ("Levels/RoundWorld2.level", dialog.pages[0][9]);
+}
+
+// Thousands of levels, one huge file, names with spaces or bytes that are not UTF-8, and links
+// that loop: all listed, drawn and, where they are no level, refused when chosen.
+TEST_F(DialogTest, AHostileCustomFolderIsListedWhole) {
+  const int kManyLevels = 3000;
+  for (int i = 0; i < kManyLevels; ++i) std::ofstream("Levels/Custom/many" + std::to_string(i) + ".level");
+  const std::string odd[] = {"Levels/Custom/a level with spaces.level", "Levels/Custom/caf\xe9 \xff\xfe.level",
+                             "Levels/Custom/huge.level", "Levels/Custom/loop", "Levels/Custom/up"};
+  std::ofstream(odd[0]) << "x\n";
+  std::ofstream(odd[1]) << "x\n";
+  std::ofstream(odd[2]).close();
+  ASSERT_EQ(truncate(odd[2].c_str(), 3LL << 30), 0);  // sparse: takes no room on the disk
+  ASSERT_EQ(symlink("loop", odd[3].c_str()), 0);
+  ASSERT_EQ(symlink("..", odd[4].c_str()), 0);
+
+  dialog.FillCustomLevels();
+  std::vector<std::string> listed;
+  for (const auto& page : dialog.pages) listed.insert(listed.end(), page.begin(), page.end());
+  EXPECT_EQ(listed.size(), kManyLevels + sizeof odd / sizeof odd[0]);
+  for (const std::string& path : odd) {
+    EXPECT_NE(std::find(listed.begin(), listed.end(), path), listed.end()) << path;
+    EXPECT_FALSE(EditorLoadLevel(path)) << path;
+  }
+  ASSERT_TRUE(LoadDialogGraphics());
+  dialog.Open(120, 25);
+  for (dialog.page = 0; dialog.page < static_cast<int>(dialog.pages.size()); ++dialog.page) dialog.Draw();
+  FreeDialogGraphics();
 }

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <boost/filesystem.hpp>
 #include <cstdlib>
@@ -10,6 +11,8 @@
 #include "engine/font.h"
 #include "engine/image.h"
 #include "engine/path_resolve.h"
+#include "app/startup_loading.h"
+#include "level/level_reader.h"
 #include "support/headless.h"
 
 namespace {
@@ -47,6 +50,31 @@ TEST_F(ResourcesTest, AMissingPictureIsLoggedAndDrawsNothing) {
   image.Draw(0, 0);
   image.Free();  // never loaded: no line
   EXPECT_EQ(LogText(), "Error: couldn't load gfx/no-such-picture.png\n");
+}
+
+// Each names its file on stderr once, however often it fails, and in log.txt every time.
+TEST_F(ResourcesTest, AMissingPictureFontOrLevelNamesItselfOnceOnStderr) {
+  boost::filesystem::create_directory("bare");
+  ASSERT_EQ(chdir("bare"), 0);
+  testing::internal::CaptureStderr();
+  Image image;
+  Font font;
+  for (int round = 0; round < 2; ++round) {
+    EXPECT_FALSE(image.Load("gfx/gone.png"));
+    EXPECT_FALSE(font.Load("gfx/Fonts/gone.ttf", 12));
+    EXPECT_FALSE(LoadWorld("Levels/gone.level"));
+  }
+  InitStoryAndSave();
+  const std::string said = testing::internal::GetCapturedStderr();
+  ASSERT_EQ(chdir(".."), 0);
+  EXPECT_EQ(said,
+            "Tumbo Man: Error: couldn't load gfx/gone.png\n"
+            "Tumbo Man: Error: couldn't load gfx/Fonts/gone.ttf\n"
+            "Tumbo Man: Error loading World: Levels/gone.level\n"
+            "Tumbo Man: Error: missing folder Levels\n");
+  const std::string log = LogText();
+  const std::string line = "Error: couldn't load gfx/gone.png";
+  EXPECT_NE(log.find(line), log.rfind(line));
 }
 
 TEST_F(ResourcesTest, APictureCanBeLoadedAgainAfterItWasFreed) {

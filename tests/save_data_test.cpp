@@ -1,4 +1,8 @@
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <boost/filesystem.hpp>
 #include <fstream>
@@ -123,4 +127,77 @@ TEST_F(SaveDataTest, AFailedWriteLeavesTheOldSaveIntact) {
   boost::filesystem::remove("save.txt.tmp");
   EXPECT_TRUE(WriteSaveFile());
   EXPECT_EQ(ReadFile("save.txt").substr(0, 6), "0\n500\n");
+}
+
+namespace {
+// The user a read-only folder really refuses: root writes anywhere.
+const uid_t kNobody = 65534;
+
+// In a child, as a user who may not write in folder: opens log.txt there, checks the folder and
+// saves twice. Returns what the child said on stderr; the child fails if a save claimed success.
+std::string PlayInReadOnlyFolder(const std::string& folder) {
+  const std::string said = boost::filesystem::absolute("stderr.txt").string();
+  chmod(folder.c_str(), 0555);
+  const pid_t child = fork();
+  if (child == 0) {
+    if (!freopen(said.c_str(), "w", stderr) || chdir(folder.c_str()) != 0) _exit(2);
+    if (getuid() == 0 && setuid(kNobody) != 0) _exit(2);
+    OpenLog("log.txt");
+    const bool saved = CheckSaveFolder() || WriteSaveFile() || WriteSaveFile();
+    CloseLog();
+    _exit(saved ? 1 : 0);
+  }
+  int status = -1;
+  waitpid(child, &status, 0);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << folder;
+  chmod(folder.c_str(), 0755);
+  return ReadFile(said);
+}
+
+size_t Count(const std::string& text, const std::string& part) {
+  size_t found = 0;
+  for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++found;
+  return found;
+}
+}  // namespace
+
+// Said once, in log.txt when that can be written, else on stderr; the saves at exit stay quiet.
+TEST_F(SaveDataTest, AReadOnlyFolderSaysOnceThatProgressCannotBeSaved) {
+  const std::string cannot = "progress cannot be saved";
+  boost::filesystem::create_directory("with-log");
+  std::ofstream("with-log/log.txt") << "";
+  chmod("with-log/log.txt", 0666);
+  EXPECT_EQ(PlayInReadOnlyFolder("with-log"), "");
+  EXPECT_EQ(Count(ReadFile("with-log/log.txt"), cannot), 1u);
+  EXPECT_EQ(Count(ReadFile("with-log/log.txt"), "could not write"), 0u);
+
+  boost::filesystem::create_directory("bare");
+  EXPECT_EQ(Count(PlayInReadOnlyFolder("bare"), cannot), 1u);
+  EXPECT_FALSE(boost::filesystem::exists("bare/log.txt"));
+}
+
+// A child saves two different progresses in turn until it is killed, mid-write or not.
+TEST_F(SaveDataTest, AKillDuringASaveLeavesTheOldOrTheNewSaveWhole) {
+  const long kMoneys[] = {1, 999999};
+  std::string saves[2];
+  for (int i = 0; i < 2; ++i) {
+    money = kMoneys[i];
+    ASSERT_TRUE(WriteSaveFile());
+    saves[i] = ReadFile("save.txt");
+  }
+  const useconds_t kFirstWaitUs = 500;
+  for (int round = 0; round < 20; ++round) {
+    const pid_t child = fork();
+    if (child == 0) {
+      for (int i = 0;; i = 1 - i) {
+        money = kMoneys[i];
+        WriteSaveFile();
+      }
+    }
+    usleep(kFirstWaitUs * (round + 1));
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+    const std::string left = ReadFile("save.txt");
+    EXPECT_TRUE(left == saves[0] || left == saves[1]) << "round " << round << ": " << left;
+  }
 }
