@@ -99,6 +99,31 @@ TEST(BlorpLevels, EveryBlorpStaysOnTheGroundItWasPutOn) {
   EXPECT_EQ(0, BlorpsLostWhileTheHeroWaits(kBlorp2));
 }
 
+// The large blorp's pit early in "There's too many of them!" lies before any checkpoint, four
+// cells deep: a hero who misses the jump over it must find a way out, not be hopped on until he
+// dies. He lands in it, holds Right and jumps whenever he can.
+TEST(BlorpLevels, HeroWhoFallsIntoTheLargeBlorpPitGetsOut) {
+  const int kPitColumn = 46;
+  const int kPastThePitColumn = 52;
+  const int kPitFloorRow = 19;
+  RouteRun run;
+  PlayTitleCard(run, kBlorp2);
+  Player& hero = run.Hero();
+  hero.x = kPitColumn * kTile;
+  hero.y = kPitFloorRow * kTile - hero.h - 1;
+  SetCamera(hero.x - 304, hero.y - 224);
+  RouteKeys escape;
+  escape.right = true;
+  const int kEscapeFrames = 300;
+  for (int i = 0; i < kEscapeFrames && !hero.dead && hero.x < kPastThePitColumn * kTile; ++i) {
+    escape.up = !hero.airborne;
+    run.Frame(escape, false);
+  }
+  EXPECT_FALSE(hero.dead);
+  EXPECT_GE(hero.x, kPastThePitColumn * kTile);
+  run.Finish();
+}
+
 TEST(PirateLevels, EveryPiratePacesInsteadOfTurningOnTheSpot) {
   for (int story : {kSpacePirate1, kSpacePirate2}) {
     const PirateWatch watch = WatchPirates(story);
