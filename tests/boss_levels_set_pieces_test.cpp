@@ -10,6 +10,7 @@
 
 #include "enemies/robot_city.h"
 #include "enemies/round_world.h"
+#include "engine/engine.h"
 #include "engine/progress.h"
 #include "entities/flag.h"
 #include "entities/player.h"
@@ -159,6 +160,31 @@ void ExpectCellarFoundByStopping(int story, int beforeTheHole, int streetRow, in
   EXPECT_GT(curious.lastColumn, ditchEnd);
 }
 }  // namespace
+
+// The first fast belt of "The Machines!" leads to a spike pit before any checkpoint. A running
+// hero who lets go of the keys a moment after the pit comes on screen must come to rest short of
+// it: a belt that runs into the pit's rim would carry him in whatever he does.
+TEST(BossLevelSetPieces, RobotCityFirstFastBeltLetsTheHeroStopBeforeItsPit) {
+  const int kBeltColumn = 54;
+  const int kPitColumn = 66;
+  const int kStreetTop = 16 * kTile;
+  const int kReactionFrames = 25;
+  RouteRun run;
+  PlayTitleCard(run, kRobotCity1);
+  Player& hero = run.Hero();
+  StandHero(hero, kBeltColumn * kTile, kStreetTop);
+  hero.invulnerable = false;
+  RouteKeys right;
+  right.right = true;
+  const int kRunFrames = 200;
+  for (int i = 0; i < kRunFrames && world.cameraX + kScreenWidth <= kPitColumn * kTile; ++i) run.Frame(right, false);
+  ASSERT_GT(world.cameraX + kScreenWidth, kPitColumn * kTile) << "the pit never came on screen";
+  for (int i = 0; i < kReactionFrames; ++i) run.Frame(right, false);
+  for (int i = 0; i < kRunFrames; ++i) run.Frame(RouteKeys(), false);
+  EXPECT_EQ(0, run.outcome.deaths);
+  EXPECT_LE(hero.x + hero.w, kPitColumn * kTile);
+  run.Finish();
+}
 
 TEST(BossLevelSetPieces, RobotCityCellarsAreFoundByStoppingAndLeftThroughTheirDitches) {
   ExpectCellarFoundByStopping(kRobotCity1, 267, 16, 283, 7);
