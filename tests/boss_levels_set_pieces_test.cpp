@@ -186,6 +186,37 @@ TEST(BossLevelSetPieces, RobotCityFirstFastBeltLetsTheHeroStopBeforeItsPit) {
   run.Finish();
 }
 
+// The guard on the first shelf of "The Machines!" faces the way the hero runs. A hero who has
+// passed under the shelf and jumps on the street ahead of it (over the bolts of the next guard,
+// say) is in its eyes, out of his own sight: its bolts must end at the shelf, not in his back.
+TEST(BossLevelSetPieces, RobotCityShelfGuardCannotShootPastItsShelf) {
+  const int kShelfGuardColumn = 101;
+  const int kShelfEndColumn = 106;
+  const int kStreetTop = 16 * kTile;
+  RouteRun run;
+  PlayTitleCard(run, kRobotCity1);
+  RobotGuard* guard = nullptr;
+  for (GameObject* object : entityList) {
+    RobotGuard* found = dynamic_cast<RobotGuard*>(object);
+    if (found && std::abs(found->x / kTile - kShelfGuardColumn) <= 2) guard = found;
+  }
+  ASSERT_NE(nullptr, guard);
+  Player& hero = run.Hero();
+  StandHero(hero, (kShelfEndColumn + 3) * kTile, kStreetTop);
+  RouteKeys hop;
+  hop.up = true;
+  int farthestBolt = 0;
+  const int kHopFrames = 400;
+  for (int i = 0; i < kHopFrames; ++i) {
+    run.Frame(hop, false);
+    for (const LaserShot& shot : guard->shots) {
+      if (shot.active) farthestBolt = std::max(farthestBolt, shot.x + shot.w);
+    }
+  }
+  EXPECT_LE(farthestBolt, (kShelfEndColumn + 1) * kTile);
+  run.Finish();
+}
+
 TEST(BossLevelSetPieces, RobotCityCellarsAreFoundByStoppingAndLeftThroughTheirDitches) {
   ExpectCellarFoundByStopping(kRobotCity1, 267, 16, 283, 7);
   ExpectCellarFoundByStopping(kRobotCity2, 229, 20, 245, 8);
