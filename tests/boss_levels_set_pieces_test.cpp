@@ -217,6 +217,35 @@ TEST(BossLevelSetPieces, RobotCityShelfGuardCannotShootPastItsShelf) {
   run.Finish();
 }
 
+// The ninja on the ledge over the street of "The Round Menace" runs at the hero once it comes
+// into view and drops off the ledge's end. A hero walking the street must see it land in front of
+// him: had it to run the ledge first, it dropped onto the street behind him, just after he walked
+// under it.
+TEST(BossLevelSetPieces, RoundWorldLedgeNinjaLandsInFrontOfTheHero) {
+  const int kStartColumn = 136;
+  const int kLedgeColumn = 152;
+  const int kLedgeEndColumn = 159;
+  const int kStreetTop = 16 * kTile;
+  RouteRun run;
+  PlayTitleCard(run, kRoundWorld1);
+  Ninja* ninja = nullptr;
+  for (GameObject* object : entityList) {
+    Ninja* found = dynamic_cast<Ninja*>(object);
+    const int column = found ? found->x / kTile : -1;
+    if (column >= kLedgeColumn && column <= kLedgeEndColumn && found->y + found->h < kStreetTop - kTile) ninja = found;
+  }
+  ASSERT_NE(nullptr, ninja);
+  Player& hero = run.Hero();
+  StandHero(hero, kStartColumn * kTile, kStreetTop);
+  RouteKeys walk;
+  walk.right = true;
+  const int kWalkFrames = 300;
+  for (int i = 0; i < kWalkFrames && ninja->y + ninja->h < kStreetTop - 1; ++i) run.Frame(walk, false);
+  ASSERT_GE(ninja->y + ninja->h, kStreetTop - 1) << "it never reached the street";
+  EXPECT_GT(ninja->x, hero.x + hero.w);
+  run.Finish();
+}
+
 TEST(BossLevelSetPieces, RobotCityCellarsAreFoundByStoppingAndLeftThroughTheirDitches) {
   ExpectCellarFoundByStopping(kRobotCity1, 267, 16, 283, 7);
   ExpectCellarFoundByStopping(kRobotCity2, 229, 20, 245, 8);
