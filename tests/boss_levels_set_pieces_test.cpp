@@ -35,6 +35,16 @@ T* First() {
   return nullptr;
 }
 
+// The first one standing in the given columns.
+template <typename T>
+T* FirstInColumns(int firstColumn, int lastColumn) {
+  for (GameObject* object : entityList) {
+    T* found = dynamic_cast<T*>(object);
+    if (found && found->x / kTile >= firstColumn && found->x / kTile <= lastColumn) return found;
+  }
+  return nullptr;
+}
+
 // Stands the hero on the floor whose top pixel row is floorTop; enemies' hurts pass him by,
 // the Overlord's touch does not.
 void StandHero(Player& hero, int x, int floorTop) {
@@ -190,16 +200,12 @@ TEST(BossLevelSetPieces, RobotCityFirstFastBeltLetsTheHeroStopBeforeItsPit) {
 // passed under the shelf and jumps on the street ahead of it (over the bolts of the next guard,
 // say) is in its eyes, out of his own sight: its bolts must end at the shelf, not in his back.
 TEST(BossLevelSetPieces, RobotCityShelfGuardCannotShootPastItsShelf) {
-  const int kShelfGuardColumn = 101;
+  const int kShelfStartColumn = 99;
   const int kShelfEndColumn = 106;
   const int kStreetTop = 16 * kTile;
   RouteRun run;
   PlayTitleCard(run, kRobotCity1);
-  RobotGuard* guard = nullptr;
-  for (GameObject* object : entityList) {
-    RobotGuard* found = dynamic_cast<RobotGuard*>(object);
-    if (found && std::abs(found->x / kTile - kShelfGuardColumn) <= 2) guard = found;
-  }
+  RobotGuard* guard = FirstInColumns<RobotGuard>(kShelfStartColumn, kShelfEndColumn);
   ASSERT_NE(nullptr, guard);
   Player& hero = run.Hero();
   StandHero(hero, (kShelfEndColumn + 3) * kTile, kStreetTop);
@@ -228,12 +234,7 @@ TEST(BossLevelSetPieces, RoundWorldLedgeNinjaLandsInFrontOfTheHero) {
   const int kStreetTop = 16 * kTile;
   RouteRun run;
   PlayTitleCard(run, kRoundWorld1);
-  Ninja* ninja = nullptr;
-  for (GameObject* object : entityList) {
-    Ninja* found = dynamic_cast<Ninja*>(object);
-    const int column = found ? found->x / kTile : -1;
-    if (column >= kLedgeColumn && column <= kLedgeEndColumn && found->y + found->h < kStreetTop - kTile) ninja = found;
-  }
+  Ninja* ninja = FirstInColumns<Ninja>(kLedgeColumn, kLedgeEndColumn);
   ASSERT_NE(nullptr, ninja);
   Player& hero = run.Hero();
   StandHero(hero, kStartColumn * kTile, kStreetTop);
