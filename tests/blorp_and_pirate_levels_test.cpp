@@ -128,6 +128,39 @@ TEST(PirateLevels, EveryPiratePacesInsteadOfTurningOnTheSpot) {
   }
 }
 
+// On the high way along the deck of "Full Armored Tumbo Man" the hero jumps from a short gantry
+// to a long one whose far part lies beyond the view's edge. The pirate pacing the long gantry
+// must keep to that far part, and its bolts too, so where he lands, which he can see, is clear.
+TEST(PirateLevels, GantryPirateKeepsClearOfWhereTheHeroLands) {
+  const int kJumpColumn = 52;
+  const int kGantryTop = 9 * kTile;
+  const int kPirateColumn = 66;
+  RouteRun run;
+  PlayTitleCard(run, kSpacePirate2);
+  Pirate* pirate = nullptr;
+  for (GameObject* object : entityList) {
+    Pirate* found = dynamic_cast<Pirate*>(object);
+    if (found && std::abs(found->x / kTile - kPirateColumn) <= 1 && found->y < kGantryTop) pirate = found;
+  }
+  ASSERT_NE(nullptr, pirate);
+  Player& hero = run.Hero();
+  hero.x = kJumpColumn * kTile;
+  hero.y = kGantryTop - hero.h - 1;
+  hero.invulnerable = true;
+  hero.invulnerableFrames = 1 << 30;
+  SetCamera(hero.x - 304, hero.y - 224);
+  const int viewRight = world.cameraX + 640;
+  int leftmost = 1 << 30;
+  const int kWatchFrames = 1500;
+  for (int i = 0; i < kWatchFrames; ++i) {
+    run.Frame(RouteKeys(), false);
+    leftmost = std::min(leftmost, pirate->x);
+    if (pirate->shot.active) leftmost = std::min(leftmost, pirate->shot.x);
+  }
+  EXPECT_GE(leftmost, viewRight);
+  run.Finish();
+}
+
 // The hangar tank stands below the end of a raised deck, and a spike bed under a low roof follows
 // it: a hero who stomps the hatch and lets go of the keys must end up driving, a jump in the
 // tunnel must drop him back into the tank instead of onto the spikes, and the tank must roll all
