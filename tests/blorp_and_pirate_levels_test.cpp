@@ -99,6 +99,26 @@ TEST(BlorpLevels, EveryBlorpStaysOnTheGroundItWasPutOn) {
   EXPECT_EQ(0, BlorpsLostWhileTheHeroWaits(kBlorp2));
 }
 
+// The large blorp's pit early in "There's too many of them!" lies before any checkpoint, four
+// cells deep: a hero who misses the jump over it must find a way out, not be hopped on until he
+// dies. He lands in it, holds Right and taps Jump.
+TEST(BlorpLevels, HeroWhoFallsIntoTheLargeBlorpPitGetsOut) {
+  const int kPitColumn = 46;
+  const int kPastThePitColumn = 52;
+  const int kPitFloorRow = 19;
+  // Short jumps: a full jump, Jump held, may just clear the rim, a tap must not be a trap.
+  HeldKeys tap;
+  tap.keys.right = true;
+  tap.keys.up = true;
+  tap.frames = 1;
+  HeldKeys run;
+  run.keys.right = true;
+  run.frames = 30;
+  const PlanOutcome outcome = PlayPlan(kBlorp2, kPitColumn, kPitFloorRow, {tap, run, tap, run, tap, run, tap, run});
+  EXPECT_EQ(0, outcome.deaths);
+  EXPECT_GE(outcome.lastColumn, kPastThePitColumn);
+}
+
 TEST(PirateLevels, EveryPiratePacesInsteadOfTurningOnTheSpot) {
   for (int story : {kSpacePirate1, kSpacePirate2}) {
     const PirateWatch watch = WatchPirates(story);
@@ -106,6 +126,39 @@ TEST(PirateLevels, EveryPiratePacesInsteadOfTurningOnTheSpot) {
     EXPECT_LE(watch.mostTurns, 2) << "story level " << story;
     EXPECT_GE(watch.leastTravel, 60) << "story level " << story;
   }
+}
+
+// On the high way along the deck of "Full Armored Tumbo Man" the hero jumps from a short gantry
+// to a long one whose far part lies beyond the view's edge. The pirate pacing the long gantry
+// must keep to that far part, and its bolts too, so where he lands, which he can see, is clear.
+TEST(PirateLevels, GantryPirateKeepsClearOfWhereTheHeroLands) {
+  const int kJumpColumn = 52;
+  const int kGantryTop = 9 * kTile;
+  const int kPirateColumn = 66;
+  RouteRun run;
+  PlayTitleCard(run, kSpacePirate2);
+  Pirate* pirate = nullptr;
+  for (GameObject* object : entityList) {
+    Pirate* found = dynamic_cast<Pirate*>(object);
+    if (found && std::abs(found->x / kTile - kPirateColumn) <= 1 && found->y < kGantryTop) pirate = found;
+  }
+  ASSERT_NE(nullptr, pirate);
+  Player& hero = run.Hero();
+  hero.x = kJumpColumn * kTile;
+  hero.y = kGantryTop - hero.h - 1;
+  hero.invulnerable = true;
+  hero.invulnerableFrames = 1 << 30;
+  SetCamera(hero.x - 304, hero.y - 224);
+  const int viewRight = world.cameraX + 640;
+  int leftmost = 1 << 30;
+  const int kWatchFrames = 1500;
+  for (int i = 0; i < kWatchFrames; ++i) {
+    run.Frame(RouteKeys(), false);
+    leftmost = std::min(leftmost, pirate->x);
+    if (pirate->shot.active) leftmost = std::min(leftmost, pirate->shot.x);
+  }
+  EXPECT_GE(leftmost, viewRight);
+  run.Finish();
 }
 
 // The hangar tank stands below the end of a raised deck, and a spike bed under a low roof follows

@@ -10,6 +10,7 @@
 
 #include "enemies/robot_city.h"
 #include "enemies/round_world.h"
+#include "engine/engine.h"
 #include "engine/progress.h"
 #include "entities/flag.h"
 #include "entities/player.h"
@@ -30,6 +31,16 @@ template <typename T>
 T* First() {
   for (GameObject* object : entityList) {
     if (T* found = dynamic_cast<T*>(object)) return found;
+  }
+  return nullptr;
+}
+
+// The first one standing in the given columns.
+template <typename T>
+T* FirstInColumns(int firstColumn, int lastColumn) {
+  for (GameObject* object : entityList) {
+    T* found = dynamic_cast<T*>(object);
+    if (found && found->x / kTile >= firstColumn && found->x / kTile <= lastColumn) return found;
   }
   return nullptr;
 }
@@ -159,6 +170,82 @@ void ExpectCellarFoundByStopping(int story, int beforeTheHole, int streetRow, in
   EXPECT_GT(curious.lastColumn, ditchEnd);
 }
 }  // namespace
+
+// The first fast belt of "The Machines!" leads to a spike pit before any checkpoint. A running
+// hero who lets go of the keys a moment after the pit comes on screen must come to rest short of
+// it: a belt that runs into the pit's rim would carry him in whatever he does.
+TEST(BossLevelSetPieces, RobotCityFirstFastBeltLetsTheHeroStopBeforeItsPit) {
+  const int kBeltColumn = 54;
+  const int kPitColumn = 66;
+  const int kStreetTop = 16 * kTile;
+  const int kReactionFrames = 25;
+  RouteRun run;
+  PlayTitleCard(run, kRobotCity1);
+  Player& hero = run.Hero();
+  StandHero(hero, kBeltColumn * kTile, kStreetTop);
+  hero.invulnerable = false;
+  RouteKeys right;
+  right.right = true;
+  const int kRunFrames = 200;
+  for (int i = 0; i < kRunFrames && world.cameraX + kScreenWidth <= kPitColumn * kTile; ++i) run.Frame(right, false);
+  ASSERT_GT(world.cameraX + kScreenWidth, kPitColumn * kTile) << "the pit never came on screen";
+  for (int i = 0; i < kReactionFrames; ++i) run.Frame(right, false);
+  for (int i = 0; i < kRunFrames; ++i) run.Frame(RouteKeys(), false);
+  EXPECT_EQ(0, run.outcome.deaths);
+  EXPECT_LE(hero.x + hero.w, kPitColumn * kTile);
+  run.Finish();
+}
+
+// The guard on the first shelf of "The Machines!" faces the way the hero runs. A hero who has
+// passed under the shelf and jumps on the street ahead of it (over the bolts of the next guard,
+// say) is in its eyes, out of his own sight: its bolts must end at the shelf, not in his back.
+TEST(BossLevelSetPieces, RobotCityShelfGuardCannotShootPastItsShelf) {
+  const int kShelfStartColumn = 99;
+  const int kShelfEndColumn = 106;
+  const int kStreetTop = 16 * kTile;
+  RouteRun run;
+  PlayTitleCard(run, kRobotCity1);
+  RobotGuard* guard = FirstInColumns<RobotGuard>(kShelfStartColumn, kShelfEndColumn);
+  ASSERT_NE(nullptr, guard);
+  Player& hero = run.Hero();
+  StandHero(hero, (kShelfEndColumn + 3) * kTile, kStreetTop);
+  RouteKeys hop;
+  hop.up = true;
+  int farthestBolt = 0;
+  const int kHopFrames = 400;
+  for (int i = 0; i < kHopFrames; ++i) {
+    run.Frame(hop, false);
+    for (const LaserShot& shot : guard->shots) {
+      if (shot.active) farthestBolt = std::max(farthestBolt, shot.x + shot.w);
+    }
+  }
+  EXPECT_LE(farthestBolt, (kShelfEndColumn + 1) * kTile);
+  run.Finish();
+}
+
+// The ninja on the ledge over the street of "The Round Menace" runs at the hero once it comes
+// into view and drops off the ledge's end. A hero walking the street must see it land in front of
+// him: had it to run the ledge first, it dropped onto the street behind him, just after he walked
+// under it.
+TEST(BossLevelSetPieces, RoundWorldLedgeNinjaLandsInFrontOfTheHero) {
+  const int kStartColumn = 136;
+  const int kLedgeColumn = 152;
+  const int kLedgeEndColumn = 159;
+  const int kStreetTop = 16 * kTile;
+  RouteRun run;
+  PlayTitleCard(run, kRoundWorld1);
+  Ninja* ninja = FirstInColumns<Ninja>(kLedgeColumn, kLedgeEndColumn);
+  ASSERT_NE(nullptr, ninja);
+  Player& hero = run.Hero();
+  StandHero(hero, kStartColumn * kTile, kStreetTop);
+  RouteKeys walk;
+  walk.right = true;
+  const int kWalkFrames = 300;
+  for (int i = 0; i < kWalkFrames && ninja->y + ninja->h < kStreetTop - 1; ++i) run.Frame(walk, false);
+  ASSERT_GE(ninja->y + ninja->h, kStreetTop - 1) << "it never reached the street";
+  EXPECT_GT(ninja->x, hero.x + hero.w);
+  run.Finish();
+}
 
 TEST(BossLevelSetPieces, RobotCityCellarsAreFoundByStoppingAndLeftThroughTheirDitches) {
   ExpectCellarFoundByStopping(kRobotCity1, 267, 16, 283, 7);

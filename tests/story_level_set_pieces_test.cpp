@@ -117,6 +117,27 @@ TEST(StoryLevelSetPieces, SecondLevelShellClearsTheThreeWalkersBelowIt) {
   EXPECT_TRUE(result.shellInPit);
 }
 
+// The first saucers of the first two levels fly between two pillars at the same height, so they
+// look alike: a hero walking the floor between the pillars must pass under either unhurt.
+TEST(StoryLevelSetPieces, FirstSaucersOfBothLevelsCanBeWalkedUnder) {
+  struct Pen {
+    int story, firstColumn, lastColumn;
+  };
+  const int kFloorRow = 16;
+  for (const Pen& pen : {Pen{0, 455, 473}, Pen{1, 43, 56}}) {
+    RouteRun run;
+    StandOn(run, pen.story, pen.firstColumn, kFloorRow);
+    Player& hero = run.Hero();
+    RouteKeys walk;
+    walk.right = true;
+    const int kWalkFrames = 200;
+    for (int i = 0; i < kWalkFrames && hero.x < pen.lastColumn * kTile; ++i) run.Frame(walk, false);
+    EXPECT_GE(hero.x, pen.lastColumn * kTile) << "story level " << pen.story;
+    EXPECT_EQ(0, run.outcome.hurts + run.outcome.deaths) << "story level " << pen.story;
+    run.Finish();
+  }
+}
+
 namespace {
 struct CellarVisit {
   int deepestFloorRow = 0;  // under the stretch from the hole to the cellar's way out
