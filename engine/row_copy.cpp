@@ -3,13 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-namespace {
-// Whether the picture's bytes mean the same colours on the target: the same pixel layout, and at
-// 8 bits the very same palette.
-bool SameFormat(const SDL_Surface* picture, const SDL_Surface* target) {
-  if (!picture->pixels || SDL_MUSTLOCK(picture) || SDL_MUSTLOCK(target)) return false;
-  const SDL_PixelFormat* from = picture->format;
-  const SDL_PixelFormat* to = target->format;
+bool SamePixelFormat(const SDL_PixelFormat* from, const SDL_PixelFormat* to) {
   if (from->BytesPerPixel != to->BytesPerPixel || from->Rmask != to->Rmask || from->Gmask != to->Gmask ||
       from->Bmask != to->Bmask) {
     return false;
@@ -18,6 +12,13 @@ bool SameFormat(const SDL_Surface* picture, const SDL_Surface* target) {
   if (!from->palette || !to->palette || from->palette->ncolors != to->palette->ncolors) return false;
   return std::memcmp(from->palette->colors, to->palette->colors,
                      sizeof(SDL_Color) * static_cast<size_t>(to->palette->ncolors)) == 0;
+}
+
+namespace {
+// Whether the picture's bytes can be copied straight onto the target.
+bool SameFormat(const SDL_Surface* picture, const SDL_Surface* target) {
+  if (!picture->pixels || SDL_MUSTLOCK(picture) || SDL_MUSTLOCK(target)) return false;
+  return SamePixelFormat(picture->format, target->format);
 }
 
 // SDL_BlitSurface's clipping: the part cut to the picture, then the destination cut to the target's

@@ -12,6 +12,10 @@
 // with nothing done, for a picture they would not draw as SDL does (see-through, locked, or in
 // another pixel format or palette); the caller then leaves it to SDL.
 
+// Whether pixels in one format mean the same colours in the other: the same layout, and at 8 bits
+// the very same palette.
+bool SamePixelFormat(const SDL_PixelFormat* from, const SDL_PixelFormat* to);
+
 // Copies the picture (or its part) onto the target with its corner at the destination's.
 bool CopyOpaqueRows(SDL_Surface* picture, SDL_Rect* part, SDL_Surface* target, SDL_Rect& destination);
 
