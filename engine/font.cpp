@@ -29,6 +29,8 @@ namespace {
 // Texts kept per font: the status display draws four with one font every frame and the level
 // screens up to six; the rest is room for a counter's old values to age out.
 const size_t kKeptTexts = 8;
+// The white ring round outlined text, in pixels on every side.
+const int kRingWidth = 1;
 
 // Renders one line of solid text keyed on its background; null when there is nothing to draw.
 SDL_Surface* RenderKeyed(TTF_Font* font, const std::string& text, SDL_Color colour) {
@@ -86,7 +88,7 @@ SDL_Surface* Compose(TTF_Font* font, const std::string& text, SDL_Color fill, SD
   return composed;
 }
 
-int Border(const DrawnText& kept) { return kept.outlined ? 1 : 0; }
+int Border(bool outlined) { return outlined ? kRingWidth : 0; }
 }  // namespace
 
 // Texts are not rendered anew on every draw: the status display draws the same few strings every
@@ -107,7 +109,7 @@ const DrawnText* Font::Find(const std::string& text, SDL_Color fill, SDL_Color o
     }
   }
   DrawnText made;
-  made.picture = Compose(font, text, fill, outline, outlined ? 1 : 0);
+  made.picture = Compose(font, text, fill, outline, Border(outlined));
   if (!made.picture) return nullptr;
   FindKeyedSpans(made.picture, made.spans);
   made.text = text;
@@ -128,7 +130,7 @@ const DrawnText* Font::Find(const std::string& text, SDL_Color fill, SDL_Color o
 
 void Font::DrawKept(const DrawnText* kept, Sint16 x, Sint16 y) {
   if (!kept) return;
-  const int border = Border(*kept);
+  const int border = Border(kept->outlined);
   DrawOnScreen(kept->picture, nullptr, static_cast<Sint16>(x - border), static_cast<Sint16>(y - border), &kept->spans);
 }
 

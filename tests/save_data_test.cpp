@@ -21,6 +21,13 @@ class SaveDataTest : public testing::Test {
     EnterGameDir();
     OpenLog("log.txt");
   }
+  // The progress read here is the whole program's: a later test's hero must not start in the
+  // second look or with this test's money.
+  void TearDown() override {
+    gameCompleted = false;
+    money = hat = costume = 0;
+    ownedItems.clear();
+  }
   void WriteSave(const std::string& text) { std::ofstream("save.txt", std::ios::binary) << text; }
   std::string LogText() {
     CloseLog();

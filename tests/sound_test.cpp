@@ -156,14 +156,14 @@ TEST_F(SoundTest, EveryGeneratedSoundLoadsThroughItsClass) {
   ASSERT_GE(assets.size(), 29u) << "tools/sound/manifest.txt missing or truncated";
   for (const SoundAsset& asset : assets) {
     SCOPED_TRACE(asset.path);
-    SDL_AudioSpec spec;
+    SDL_AudioSpec loaded;
     Uint8* raw = nullptr;
     Uint32 length = 0;
-    ASSERT_TRUE(SDL_LoadWAV(asset.path.c_str(), &spec, &raw, &length)) << SDL_GetError();
+    ASSERT_TRUE(SDL_LoadWAV(asset.path.c_str(), &loaded, &raw, &length)) << SDL_GetError();
     SDL_FreeWAV(raw);
-    EXPECT_EQ(spec.freq, 22050);
-    EXPECT_EQ(spec.format, AUDIO_S16LSB);
-    EXPECT_EQ(spec.channels, 1);
+    EXPECT_EQ(loaded.freq, 22050);
+    EXPECT_EQ(loaded.format, AUDIO_S16LSB);
+    EXPECT_EQ(loaded.channels, 1);
     EXPECT_EQ(length, asset.frames * 2);
     Sound effect;
     Music music;
