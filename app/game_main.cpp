@@ -69,6 +69,9 @@ int GameMain(bool fullscreen) {
   while (GameRunning) RunFrame();
 
   WriteSaveFile();
+  // A switch asked for in the last frame is not carried out, and the screen left frees everything
+  // (a level hands its background pictures on only to a level that follows).
+  stateManager.pending = false;
   CallCurrent(&GameState::Cleanup);
   FreeAllGraphics();
   FreeGameSounds();

@@ -1,5 +1,6 @@
 #include "route_timing.h"
 
+#include <algorithm>
 #include <cstring>
 #include <iostream>
 #include <vector>
@@ -92,7 +93,9 @@ bool TimeLevel(const NamedRoute& named) {
   PrintQuantiles("render", costs.render);
   PrintQuantiles("flip", costs.flip);
   PrintQuantiles("frame", costs.frame);
-  std::cout << " frame_max " << Quantile(costs.frame, 1.0) << " first_play " << costs.firstPlayFrame << " pixels "
+  const auto worst = std::max_element(costs.frame.begin(), costs.frame.end());
+  std::cout << " frame_max " << Quantile(costs.frame, 1.0) << " worst_at " << (worst - costs.frame.begin())
+            << " first_play " << costs.firstPlayFrame << " pixels "
             << pixels << " floor " << floor << " ratio " << Median(costs.render) / floor << std::endl;
   return sameStats;
 }

@@ -14,7 +14,9 @@ class ParallaxBackground {
   double offsets[kLayerCount] = {0, 0, 0};
   std::string paths[kLayerCount];
 
+  // Keeps the pictures as they are when all three are already loaded from these files.
   bool Load(std::string farPath, std::string middlePath, std::string nearPath);
+  bool LoadedFrom(const std::string (&requested)[kLayerCount]) const;
   void ScrollRight(int amount);
   void ScrollLeft(int amount);
   void Draw();

@@ -75,6 +75,30 @@ const Uint8* PixelAt(const SDL_Surface* surface, int x, int y) {
   return static_cast<const Uint8*>(surface->pixels) + y * surface->pitch + x * surface->format->BytesPerPixel;
 }
 
+// A forward memcpy whose target lies a few bytes past its source, counted within a 4096-byte page,
+// runs at a fraction of its speed: the processor takes each load for one that may depend on a store
+// just made to an address with the same low 12 bits, and waits. The far background drawn one to
+// seven pixels right of its column 0 met that on every row, and those frames cost four to six times
+// the others. Such a run is copied in blocks from its end to its start instead, so no load follows
+// a store to the bytes just past it.
+const uintptr_t kAliasPage = 4096;
+const uintptr_t kAliasReach = 64;  // how far past its source a target may lie and still stall
+const size_t kBackwardBlock = 256;
+
+void CopyBytes(Uint8* to, const Uint8* from, size_t count) {
+  const uintptr_t ahead = (reinterpret_cast<uintptr_t>(to) - reinterpret_cast<uintptr_t>(from)) % kAliasPage;
+  if (ahead == 0 || ahead >= kAliasReach || count <= kBackwardBlock) {
+    std::memcpy(to, from, count);
+    return;
+  }
+  size_t done = count - count % kBackwardBlock;
+  std::memcpy(to + done, from + done, count - done);
+  while (done > 0) {
+    done -= kBackwardBlock;
+    std::memcpy(to + done, from + done, kBackwardBlock);
+  }
+}
+
 Uint32 ReadPixel(const Uint8* at, int bytes) {
   Uint32 value = 0;
   std::memcpy(&value, at, static_cast<size_t>(bytes));  // the low bytes on a little-endian machine
@@ -91,7 +115,7 @@ bool CopyOpaqueRows(SDL_Surface* picture, SDL_Rect* part, SDL_Surface* target, S
   const Uint8* source = PixelAt(picture, from.x, from.y);
   Uint8* copy = const_cast<Uint8*>(PixelAt(target, destination.x, destination.y));
   for (int row = 0; row < from.h; ++row, source += picture->pitch, copy += target->pitch) {
-    std::memcpy(copy, source, static_cast<size_t>(from.w) * bytes);
+    CopyBytes(copy, source, static_cast<size_t>(from.w) * bytes);
   }
   return true;
 }
@@ -138,7 +162,7 @@ bool CopyKeyedSpans(SDL_Surface* picture, const KeyedSpans& spans, SDL_Rect* par
       const int first = std::max<int>(spans.spans[i], left);
       const int end = std::min<int>(spans.spans[i] + spans.spans[i + 1], right);
       if (first >= end) continue;
-      std::memcpy(copy + (first - left) * bytes, source + first * bytes, static_cast<size_t>(end - first) * bytes);
+      CopyBytes(copy + (first - left) * bytes, source + first * bytes, static_cast<size_t>(end - first) * bytes);
     }
   }
   return true;

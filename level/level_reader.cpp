@@ -62,27 +62,20 @@ bool ReadEntities(std::istream& in, const std::string& path, bool report) {
   if (report) ReportBadLevel(path, problem);
   return false;
 }
-}  // namespace
 
-// A World still loaded is freed first, so screens that load twice never leak the old level.
-bool LoadWorld(std::string path) {
-  FreeWorld();
-  SizeGrid(0, 0);
-  ShowLoadingPicture();
-  ResetLevelState(path);
-  Log("Loading World: " + path + "...");
+// Opens a level file and reads its header, reporting whatever keeps it from being a level.
+bool OpenLevel(const std::string& path, std::ifstream& in, LevelHeader& header) {
   const std::string refusal = LevelFileRefusal(ResolvePath(path));
   if (!refusal.empty()) {
     ReportBadLevel(path, refusal);
     return false;
   }
-  std::ifstream in(ResolvePath(path));
+  in.open(ResolvePath(path));
   if (!in) {
     // Also told on stderr (see ReportFault): a missing or unreadable level is named to the player.
     ReportFault("Error loading World: " + path);
     return false;
   }
-  LevelHeader header;
   std::string problem;
   if (!ReadLevelHeader(in, header, problem)) {
     ReportBadLevel(path, problem);
@@ -90,6 +83,24 @@ bool LoadWorld(std::string path) {
   }
   if (!IsAcceptableGridSize(header.columns, header.rows)) {
     ReportBadLevel(path, "refused a grid of " + SizeText(header.columns, header.rows) + " cells");
+    return false;
+  }
+  return true;
+}
+}  // namespace
+
+// A World still loaded is freed first, so screens that load twice never leak the old level. Its
+// background pictures go only once the header names this level's: the same ones are kept.
+bool LoadWorld(std::string path) {
+  FreeWorld(BackgroundAtFree::kKeep);
+  SizeGrid(0, 0);
+  ShowLoadingPicture();
+  ResetLevelState(path);
+  Log("Loading World: " + path + "...");
+  std::ifstream in;
+  LevelHeader header;
+  if (!OpenLevel(path, in, header)) {
+    world.background.Free();
     return false;
   }
   // The pictures are loaded only once the header has proved sound, so a broken file does not

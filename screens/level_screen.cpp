@@ -204,6 +204,9 @@ void LevelScreen::Cleanup() {
   panelImage.Free();
   titleFont.Free();
   textFont.Free();
-  FreeWorld();
+  // Going on to another level (the next one, or this one again) keeps the world's background
+  // pictures for it: that level frees them itself if its world has other pictures.
+  const bool levelNext = stateManager.pending && stateManager.pendingKey == "PlayLevel";
+  FreeWorld(levelNext ? BackgroundAtFree::kKeep : BackgroundAtFree::kFree);
   ClearEntities();
 }

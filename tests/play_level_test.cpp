@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/startup_loading.h"
+#include "engine/log.h"
 #include "engine/progress.h"
 #include "engine/state_manager.h"
 #include "entities/level_timer.h"
@@ -49,9 +50,10 @@ class PlayLevelTest : public testing::Test {
   }
   void TearDown() override {
     for (SDLKey key : {SDLK_RETURN, SDLK_RIGHT, SDLK_ESCAPE}) keys[key] = 0;
+    stateManager.pending = false;
+    stateManager.currentKey.clear();
     screen.Cleanup();
     SetLevelClock(nullptr);
-    stateManager.pending = false;
     world.levelComplete = false;
     money = 0;
     lives = kStartingLives;
@@ -166,6 +168,31 @@ TEST_F(PlayLevelTest, EnterOnTheResultsGoesToTheNextLevelEvenWhileCounting) {
   EXPECT_EQ("PlayLevel", stateManager.pendingKey);
   EXPECT_FALSE(world.levelComplete);
   EXPECT_EQ(52, money);
+}
+
+TEST_F(PlayLevelTest, TheNextLevelKeepsItsWorldsBackgroundAndFreesAnother) {
+  const std::string tumboFar = "gfx/Backgrounds/TumboWorld/layer1.png";
+  const std::string blorpFar = "gfx/Backgrounds/Blorp/layer1.png";
+  std::string blorpLevel = FlatLevel();
+  blorpLevel.replace(0, TumboLayers().size(), blorpFar + "\n" + blorpFar + "\n" + blorpFar + "\n");
+  WriteText("Levels/Blorp.level", blorpLevel);
+  ASSERT_TRUE(OpenLog("log.txt"));
+  stateManager.SetState("PlayLevel");
+  SDL_Surface* far = world.background.layers[0].surface;
+  world.background.offsets[0] = 100;
+  stateManager.SignalStateChange("PlayLevel");
+  stateManager.ApplyPendingChange();
+  EXPECT_EQ(far, world.background.layers[0].surface);
+  EXPECT_EQ(0, world.background.offsets[0]);
+
+  currentLevelFile = "Levels/Blorp.level";
+  stateManager.SignalStateChange("PlayLevel");
+  stateManager.ApplyPendingChange();
+  CloseLog();
+  const std::string log = ReadFile("log.txt");
+  EXPECT_EQ(1u, LogLinesStartingWith(log, "Loaded " + tumboFar).size());
+  EXPECT_EQ(1u, LogLinesStartingWith(log, "Freed " + tumboFar).size());
+  EXPECT_EQ(blorpFar, world.background.paths[0]);
 }
 
 TEST_F(PlayLevelTest, EnterAfterTheTenthLevelRequestsTheEnding) {

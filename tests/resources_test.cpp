@@ -291,3 +291,41 @@ TEST(RowCopyTest, DrawsExactlyWhatSdlsBlitDraws) {
     }
   }
 }
+
+// Rows whose target lies a few bytes past their source within a 4096-byte page are copied in
+// blocks from their end (see CopyBytes); every such offset must still copy whole rows exactly.
+TEST(RowCopyTest, RowsJustPastTheirSourceInAPageCopyExactly) {
+  std::srand(12);
+  const int kPitch = 4096, kRows = 3, kWidth = 1000;
+  std::vector<Uint8*> buffers;
+  auto pageSurface = [&](int w) {
+    Uint8* pixels = static_cast<Uint8*>(std::aligned_alloc(kPitch, kPitch * kRows));
+    // No magenta, and the unused top byte 0 as in every picture converted for the screen.
+    for (int i = 0; i < kPitch * kRows; ++i) pixels[i] = static_cast<Uint8>(i % 4 == 3 ? 0 : std::rand() & 0x7F);
+    buffers.push_back(pixels);
+    return SDL_CreateRGBSurfaceFrom(pixels, w, kRows, 32, kPitch, 0xFF0000, 0xFF00, 0xFF, 0);
+  };
+  SDL_Surface* picture = pageSurface(kWidth);
+  for (bool keyed : {false, true}) {
+    KeyedSpans spans;
+    if (keyed) {  // one keyed pixel a row leaves stretches far longer than a block
+      for (int y = 0; y < kRows; ++y) static_cast<Uint32*>(picture->pixels)[y * kPitch / 4 + 500] = 0xFF00FF;
+      SDL_SetColorKey(picture, SDL_SRCCOLORKEY, 0xFF00FF);
+      ASSERT_TRUE(FindKeyedSpans(picture, spans));
+    }
+    for (int x = 0; x <= 17; ++x) {
+      SDL_Surface* bySdl = pageSurface(kPitch / 4);
+      SDL_Surface* byRows = pageSurface(kPitch / 4);
+      SDL_BlitSurface(bySdl, nullptr, byRows, nullptr);
+      SDL_Rect sdlDone = MakeRect(static_cast<Sint16>(x), 0, 0, 0), rowsDone = sdlDone;
+      SDL_BlitSurface(picture, nullptr, bySdl, &sdlDone);
+      ASSERT_TRUE(keyed ? CopyKeyedSpans(picture, spans, nullptr, byRows, rowsDone)
+                        : CopyOpaqueRows(picture, nullptr, byRows, rowsDone));
+      EXPECT_TRUE(SamePixels(byRows, bySdl)) << "at x " << x << (keyed ? ", keyed" : "");
+      SDL_FreeSurface(bySdl);
+      SDL_FreeSurface(byRows);
+    }
+  }
+  SDL_FreeSurface(picture);
+  for (Uint8* pixels : buffers) std::free(pixels);
+}

@@ -88,8 +88,8 @@ void ResetActiveTiles() {
   for (const auto& cell : world.activeTiles) GetTile(cell.first, cell.second)->Reset();
 }
 
-void FreeWorld() {
-  world.background.Free();
+void FreeWorld(BackgroundAtFree background) {
+  if (background == BackgroundAtFree::kFree) world.background.Free();
   ReleaseGrid();
   world.emptyTile = nullptr;
 }

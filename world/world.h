@@ -49,4 +49,7 @@ void UpdateActiveTiles();
 void ResetActiveTiles();
 void DrawWorldBack();
 void DrawWorldFront();
-void FreeWorld();
+// What freeing the world does with its background pictures: a level that hands over to the next
+// keeps them, for that level to use if its world is the same (see ParallaxBackground::Load).
+enum class BackgroundAtFree { kFree, kKeep };
+void FreeWorld(BackgroundAtFree background = BackgroundAtFree::kFree);
