@@ -1,7 +1,9 @@
 #include "route_timing.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <iostream>
 #include <vector>
 
@@ -71,6 +73,16 @@ double MemcpyFloorMicros(size_t bytes, size_t screenBytes) {
   return Median(samples);
 }
 
+// Every frame's CPU time, one line per level, for the parent's per-frame medians over its runs.
+void WriteFrameCosts(const std::string& level, const std::vector<double>& frames) {
+  const char* path = std::getenv(kFrameCostsFile);
+  if (!path) return;
+  std::ofstream file(path, std::ios::app);
+  file << level;
+  for (double micros : frames) file << ' ' << micros;
+  file << '\n';
+}
+
 void PrintQuantiles(const char* name, const std::vector<double>& samples) {
   std::cout << " " << name << "_med " << Median(samples) << " " << name << "_p99 " << Quantile(samples, 0.99);
 }
@@ -87,6 +99,7 @@ bool TimeLevel(const NamedRoute& named) {
   const double pixels = Median(costs.pixels);
   const double floor = MemcpyFloorMicros(static_cast<size_t>(pixels) * bytesPerPixel,
                                          static_cast<size_t>(kScreenWidth) * kScreenHeight * bytesPerPixel);
+  WriteFrameCosts(named.level, costs.frame);
   std::cout << "level " << named.level << " frames " << run.frame << " stats " << (sameStats ? "kept" : "CHANGED");
   PrintQuantiles("events", costs.events);
   PrintQuantiles("logic", costs.logic);

@@ -85,17 +85,23 @@ const uintptr_t kAliasPage = 4096;
 const uintptr_t kAliasReach = 64;  // how far past its source a target may lie and still stall
 const size_t kBackwardBlock = 256;
 
-void CopyBytes(Uint8* to, const Uint8* from, size_t count) {
-  const uintptr_t ahead = (reinterpret_cast<uintptr_t>(to) - reinterpret_cast<uintptr_t>(from)) % kAliasPage;
-  if (ahead == 0 || ahead >= kAliasReach || count <= kBackwardBlock) {
-    std::memcpy(to, from, count);
-    return;
-  }
+void CopyBackwardInBlocks(Uint8* to, const Uint8* from, size_t count) {
   size_t done = count - count % kBackwardBlock;
   std::memcpy(to + done, from + done, count - done);
   while (done > 0) {
     done -= kBackwardBlock;
     std::memcpy(to + done, from + done, kBackwardBlock);
+  }
+}
+
+// Short runs (a tile's row, most keyed stretches) are one memcpy whatever their addresses: a
+// memcpy that short loads everything before it stores.
+inline void CopyBytes(Uint8* to, const Uint8* from, size_t count) {
+  const uintptr_t ahead = (reinterpret_cast<uintptr_t>(to) - reinterpret_cast<uintptr_t>(from)) % kAliasPage;
+  if (count <= kBackwardBlock || ahead == 0 || ahead >= kAliasReach) {
+    std::memcpy(to, from, count);
+  } else {
+    CopyBackwardInBlocks(to, from, count);
   }
 }
 

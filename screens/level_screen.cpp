@@ -55,6 +55,15 @@ void LevelScreen::Init() {
   showingResults = false;
   // A level of the world already playing (the next one, or this one again) keeps its piece going.
   PlayMusic(WorldPiece(ThemeWithLayers(world.background.paths)));
+  DrawUnseen();
+}
+
+// Beyond the design: the first view and the title card are drawn once while the level loads,
+// unseen (the screen is not flipped), so their texts are composed and their pictures read before
+// any frame counts; the first frames of a level had cost two to three times the others.
+void LevelScreen::DrawUnseen() {
+  DrawPlayView();
+  DrawTitleCard();
 }
 
 void LevelScreen::CentreCamera() {

@@ -54,4 +54,5 @@ class LevelScreen : public GameState {
   void LoseLife();
   void CentreCamera();
   void DrawPlayView();
+  void DrawUnseen();
 };
