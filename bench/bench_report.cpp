@@ -218,21 +218,23 @@ void PrintSideBySide(const Library libraries[2], const Measurements m[2]) {
 
 void PrintGameTable(const Library libraries[2], const Measurements m[2], int runs) {
   std::cout << "\nThe real game on the dummy drivers, windowed at 32 bpp, 10 s each, median of " << runs
-            << " runs\n" << std::left << std::setw(14) << "phase, wait";
-  for (int i = 0; i < 2; ++i) std::cout << std::setw(38) << (libraries[i].name + ": core %, interval ms, late/frames ");
+            << " runs; late frames on the wall clock (over 13 ms) and on the game's tick counter (over 12 ticks)\n"
+            << std::left << std::setw(14) << "phase, wait";
+  for (int i = 0; i < 2; ++i) std::cout << std::setw(44) << (libraries[i].name + ": core %, interval ms, late wall/ticks/frames");
   std::cout << "\n";
   for (const char* subject : {"title sleep", "title busy", "level sleep", "level busy"}) {
     std::cout << std::left << std::setw(14) << subject << std::right << std::fixed;
     for (int i = 0; i < 2; ++i) {
       auto found = m[i].game.find(subject);
       if (found == m[i].game.end()) {
-        std::cout << std::setw(38) << "-";
+        std::cout << std::setw(44) << "-";
         continue;
       }
       std::cout << std::setprecision(1) << std::setw(8) << 100 * MedianOf(found->second, "cpu_share")
                 << std::setprecision(2) << std::setw(10) << MedianOf(found->second, "interval_med_ms")
                 << std::setprecision(0) << std::setw(8) << MedianOf(found->second, "late") << "/" << std::left
-                << std::setw(11) << MedianOf(found->second, "frames") << std::right;
+                << MedianOf(found->second, "late_ticks") << "/" << std::setw(12) << MedianOf(found->second, "frames")
+                << std::right;
     }
     std::cout << "\n";
     std::cout.unsetf(std::ios::fixed);
@@ -266,8 +268,9 @@ void PrintTargets(const Library libraries[2], const Measurements m[2]) {
       PrintVerdict("at most 15% of a core" + where, MedianOf(sleep->second, "cpu_share") <= kMaxCoreShare);
       PrintVerdict("median frame interval 12.0 ms" + where,
                    std::abs(MedianOf(sleep->second, "interval_med_ms") - kAimedIntervalMs) < 0.05);
-      PrintVerdict("no more late frames than with the busy wait" + where,
-                   MedianOf(sleep->second, "late") <= MedianOf(busy->second, "late"));
+      // Counted on the tick counter: see kLateFrameTicks in game_timing.cpp for why not on the wall.
+      PrintVerdict("no more late frames than with the busy wait (tick counter)" + where,
+                   MedianOf(sleep->second, "late_ticks") <= MedianOf(busy->second, "late_ticks"));
     }
   }
 }
