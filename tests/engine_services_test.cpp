@@ -21,9 +21,9 @@ class FrameGateTest : public testing::Test {
 };
 
 std::vector<Uint32> sleeps;
-void SleepOnFakeClock(Uint32 ms) {
-  sleeps.push_back(ms);
-  fakeNow += ms;
+void SleepOnFakeClock(Uint32 micros) {
+  sleeps.push_back(micros);
+  fakeNow += micros / 1000;
 }
 }  // namespace
 
@@ -57,7 +57,7 @@ TEST_F(FrameGateTest, SurvivesTheTickCounterWrapping) {
   EXPECT_TRUE(FrameGate(11));
 }
 
-// The loop sleeps until a tick is left, then spins: the frame still starts at 12 ms, no sooner.
+// The loop sleeps until two ticks are left, then naps: the frame still starts at 12 ms, no sooner.
 TEST_F(FrameGateTest, TheRestSleepsAllButTheLastMillisecondsAndNeverOpensTheGate) {
   SetSleeper(SleepOnFakeClock);
   sleeps.clear();
@@ -73,9 +73,9 @@ TEST_F(FrameGateTest, TheRestSleepsAllButTheLastMillisecondsAndNeverOpensTheGate
     ++spins;
     ++fakeNow;  // a spin lets a millisecond pass
   }
-  EXPECT_EQ(sleeps, std::vector<Uint32>({8}));
+  EXPECT_EQ(sleeps, std::vector<Uint32>({7000, 250}));
   EXPECT_EQ(fakeNow, 1012u);
-  EXPECT_EQ(spins, 1);
+  EXPECT_EQ(spins, 2);
 }
 
 TEST(RectTest, FarCornerAndEdgesAreInside) {
