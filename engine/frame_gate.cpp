@@ -12,6 +12,7 @@ namespace {
 const Uint32 kSpinMarginMs = 2;
 const Uint32 kNapMicros = 250;
 const Uint32 kMicrosPerMs = 1000;
+const long kNanosPerMicro = 1000;
 
 // Whole milliseconds through SDL_Delay; naps shorter than SDL can sleep through nanosleep.
 void Sleep(Uint32 micros) {
@@ -19,7 +20,7 @@ void Sleep(Uint32 micros) {
     SDL_Delay(micros / kMicrosPerMs);
     return;
   }
-  const timespec nap = {0, static_cast<long>(micros) * 1000};
+  const timespec nap = {0, static_cast<long>(micros) * kNanosPerMicro};
   nanosleep(&nap, nullptr);
 }
 

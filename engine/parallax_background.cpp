@@ -5,20 +5,19 @@ bool ParallaxBackground::Load(std::string farPath, std::string middlePath, std::
   // Beyond the design: pictures already loaded from the very same files are kept as they are.
   // Consecutive levels of a world share their background, and decoding its three pictures again
   // took about 12 ms of every level switch; no "Loaded" line is written for what was not loaded.
-  if (LoadedFrom(requested)) {
-    for (double& offset : offsets) offset = 0;
-    return true;
-  }
+  if (!LoadedFrom(requested) && !LoadLayers(requested)) return false;
+  for (double& offset : offsets) offset = 0;
+  return true;
+}
+
+bool ParallaxBackground::LoadLayers(const std::string (&requested)[kLayerCount]) {
   Free();  // pictures kept from a level of another world
   for (int i = 0; i < kLayerCount; ++i) {
     if (!layers[i].Load(requested[i])) return false;
     // The farthest layer is opaque; the nearer ones let it show through.
     if (i > 0) layers[i].SetColorKey(255, 0, 255);
   }
-  for (int i = 0; i < kLayerCount; ++i) {
-    offsets[i] = 0;
-    paths[i] = requested[i];
-  }
+  for (int i = 0; i < kLayerCount; ++i) paths[i] = requested[i];
   return true;
 }
 

@@ -17,6 +17,7 @@ class ParallaxBackground {
   // Keeps the pictures as they are when all three are already loaded from these files.
   bool Load(std::string farPath, std::string middlePath, std::string nearPath);
   bool LoadedFrom(const std::string (&requested)[kLayerCount]) const;
+  bool LoadLayers(const std::string (&requested)[kLayerCount]);
   void ScrollRight(int amount);
   void ScrollLeft(int amount);
   void Draw();
